@@ -1,0 +1,261 @@
+#include "cli/cli_runner.h"
+
+#include <ostream>
+
+#include "gcode/numbers.h"
+#include "shell/main_window_model.h"
+#include "wizards/page_registry.h"
+
+namespace verlo {
+namespace {
+
+// Every message box becomes one line "CAPTION: TEXT" on standard error.
+class StreamMessages : public MessageBox {
+ public:
+  explicit StreamMessages(std::ostream& err) : err_(err) {}
+  void Show(const std::string& text, const std::string& caption) override {
+    err_ << caption << ": " << text << "\n";
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+std::string Join(const std::vector<std::string>& items, const std::string& sep) {
+  std::string out;
+  for (size_t i = 0; i < items.size(); ++i) out += (i ? sep : "") + items[i];
+  return out;
+}
+
+std::string KindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Edit:
+      return "edit";
+    case ControlKind::CheckBox:
+      return "check";
+    case ControlKind::RadioGroup:
+      return "radio";
+    case ControlKind::ScrollBar:
+      return "scroll";
+    case ControlKind::Label:
+      return "label";
+    case ControlKind::Button:
+      return "button";
+  }
+  return "";
+}
+
+bool Settable(const Control& c) {
+  return c.kind == ControlKind::Edit || c.kind == ControlKind::CheckBox ||
+         c.kind == ControlKind::RadioGroup || c.kind == ControlKind::ScrollBar;
+}
+
+std::string SettableNames(const WizardPage& page) {
+  std::vector<std::string> names;
+  for (const Control* c : page.Controls())
+    if (Settable(*c)) names.push_back(c->name);
+  return Join(names, ", ");
+}
+
+int ParseWhole(const std::string& value, int lo, int hi, const std::string& what) {
+  int v = 0;
+  try {
+    v = StrToInt(value);
+  } catch (const ConvertError&) {
+    v = lo - 1;
+  }
+  if (v < lo || v > hi || IsBlank(value))
+    throw UsageError("invalid value '" + value + "' for " + what);
+  return v;
+}
+
+// NAME=VALUE: sets the control and runs its handler when the value changed.
+void SetControl(WizardPage& page, const std::string& name, const std::string& value) {
+  Control* c = page.Find(name);
+  if (!c || !Settable(*c))
+    throw UsageError("unknown control '" + name + "'; valid controls: " + SettableNames(page));
+  switch (c->kind) {
+    case ControlKind::Edit:
+      c->text = value;
+      return;
+    case ControlKind::CheckBox: {
+      if (value != "0" && value != "1")
+        throw UsageError("invalid value '" + value + "' for " + name + "; valid values: 0, 1");
+      const bool v = value == "1";
+      if (v == c->checked) return;
+      c->checked = v;
+      break;
+    }
+    case ControlKind::RadioGroup: {
+      std::vector<std::string> valid;
+      for (size_t i = 0; i < c->items.size(); ++i)
+        if (c->itemEnabled[i]) valid.push_back(std::to_string(i) + " (" + c->items[i] + ")");
+      int v = -1;
+      try {
+        v = ParseWhole(value, 0, static_cast<int>(c->items.size()) - 1, name);
+      } catch (const UsageError&) {
+      }
+      if (v < 0 || !c->itemEnabled[static_cast<size_t>(v)])
+        throw UsageError("invalid value '" + value + "' for " + name +
+                         "; valid values: " + Join(valid, ", "));
+      if (v == c->itemIndex) return;
+      c->itemIndex = v;
+      break;
+    }
+    case ControlKind::ScrollBar: {
+      const std::string range = std::to_string(c->min) + ".." + std::to_string(c->max);
+      const int v = ParseWhole(value, c->min, c->max, name + "; valid values: " + range);
+      if (v == c->position) return;
+      c->position = v;
+      break;
+    }
+    default:
+      return;
+  }
+  page.Fire(name);
+}
+
+void ListControls(const WizardPage& page, std::ostream& out) {
+  out << "name\tkind\tvalue\tcaption\n";
+  for (const Control* c : page.Controls()) {
+    std::string kind = KindName(c->kind);
+    if (!c->enabled) kind += " (disabled)";
+    std::string caption = c->caption;
+    if (c->kind == ControlKind::RadioGroup) {
+      std::vector<std::string> items;
+      for (size_t i = 0; i < c->items.size(); ++i)
+        items.push_back(std::to_string(i) + " " + c->items[i]);
+      caption += " [" + Join(items, "; ") + "]";
+    }
+    if (c->kind == ControlKind::ScrollBar)
+      caption += " [" + std::to_string(c->min) + ".." + std::to_string(c->max) + "]";
+    out << c->name << "\t" << kind << "\t" << c->ValueText() << "\t" << caption << "\n";
+  }
+}
+
+std::string PageNames() {
+  std::vector<std::string> names;
+  for (const CliPage& p : CliPages()) names.push_back(p.name);
+  return Join(names, ", ");
+}
+
+}  // namespace
+
+std::string CliHelp() {
+  return "Usage: verlo-gcode PAGE [ACTION ...] [-o FILE]\n"
+         "       verlo-gcode PAGE [ACTION ...] --controls\n"
+         "       verlo-gcode --help\n"
+         "\n"
+         "Drives one wizard page of VERLO varázslók as the window does and prints the\n"
+         "G-code listing it creates.\n"
+         "\n"
+         "PAGE      " +
+         PageNames() +
+         "\n"
+         "ACTION    run left to right on the page, after the page's start-up:\n"
+         "  NAME=VALUE  set control NAME: an edit's text (as typed, decimal comma or\n"
+         "              point), a check box 1 or 0, a radio group's item index, a\n"
+         "              scroll bar's position. A check box, radio group or scroll bar\n"
+         "              runs its handler like a click; its current value runs nothing.\n"
+         "  create      press \"Létrehozás\"\n"
+         "  clear       press \"Törlés\"\n"
+         "With no create among the actions, one create runs after the last action.\n"
+         "\n"
+         "--controls  list the page's controls (name, kind, value, caption) after the\n"
+         "            actions, without creating.\n"
+         "-o FILE     write the listing to FILE as the window saves it (Windows-1250,\n"
+         "            CR LF) instead of printing it.\n"
+         "\n"
+         "The listing goes to standard output, one line each, when the last create\n"
+         "wrote its program. Every message box is printed on standard error as\n"
+         "\"CAPTION: TEXT\".\n"
+         "\n"
+         "Exit status: 0 the last create wrote its program; 1 the page's checks\n"
+         "refused it; 2 a conversion error (a text that is not a number), a usage\n"
+         "error or a file that could not be written.\n"
+         "\n"
+         "Example: verlo-gcode cut-circle Edit_r_=30 Edit_m_=-3 CheckBox_szc_=0 "
+         "Edit_szc_=1 -o circle.tap\n";
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           FileSystem& files) {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    (args.empty() ? err : out) << CliHelp();
+    return args.empty() ? kCliError : kCliWrote;
+  }
+  int item = -1;
+  for (const CliPage& p : CliPages())
+    if (p.name == args[0]) item = p.item;
+  if (item < 0) {
+    err << "verlo-gcode: unknown page '" << args[0] << "'; valid pages: " << PageNames() << "\n";
+    return kCliError;
+  }
+  StreamMessages messages(err);
+  auto page = MakeWizardPage(item, messages);
+  std::string outputFile;
+  bool listControls = false, created = false;
+  try {
+    std::vector<std::string> actions;
+    for (size_t i = 1; i < args.size(); ++i) {
+      if (args[i] == "-o") {
+        if (i + 1 >= args.size()) throw UsageError("-o needs a file name");
+        outputFile = args[++i];
+      } else if (args[i] == "--controls") {
+        listControls = true;
+      } else if (args[i] == "--help" || args[i] == "-h") {
+        out << CliHelp();
+        return kCliWrote;
+      } else {
+        actions.push_back(args[i]);
+      }
+    }
+    for (const std::string& a : actions) {
+      const size_t eq = a.find('=');
+      if (a != "create" && a != "clear" && eq == std::string::npos)
+        throw UsageError("unknown action '" + a + "'; actions: NAME=VALUE, create, clear");
+    }
+    page->StartUp();
+    for (const std::string& a : actions) {
+      if (a == "create") {
+        page->Fire("Button1");
+        created = true;
+      } else if (a == "clear") {
+        page->Fire("Button2");
+      } else {
+        const size_t eq = a.find('=');
+        SetControl(*page, a.substr(0, eq), a.substr(eq + 1));
+      }
+    }
+    if (listControls) {
+      ListControls(*page, out);
+      return kCliWrote;
+    }
+    if (!created) page->Fire("Button1");
+  } catch (const UsageError& e) {
+    err << "verlo-gcode: " << e.what() << "\n";
+    return kCliError;
+  } catch (const ConvertError& e) {
+    err << kAppTitle << ": " << e.what() << "\n";
+    return kCliError;
+  }
+  if (!page->LastCreateWrote()) return kCliRefused;
+  if (!outputFile.empty()) {
+    try {
+      files.WriteFile(outputFile, SavedText(page->Memo1().Lines()));
+    } catch (const FileError& e) {
+      err << kAppTitle << ": " << e.what() << "\n";
+      return kCliError;
+    }
+    return kCliWrote;
+  }
+  for (const std::string& line : page->Memo1().Lines()) out << line << "\n";
+  return kCliWrote;
+}
+
+}  // namespace verlo

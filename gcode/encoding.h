@@ -1,0 +1,13 @@
+// The local 8-bit code page of the host's Hungarian Windows (Windows-1250).
+// Listings and exchange files are written in it; the source texts are UTF-8.
+#pragma once
+
+#include <string>
+
+namespace verlo {
+
+// Characters the code page lacks become "?".
+std::string Utf8ToLocal8Bit(const std::string& utf8);
+std::string Local8BitToUtf8(const std::string& bytes);
+
+}  // namespace verlo

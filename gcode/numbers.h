@@ -1,0 +1,40 @@
+// Number parsing and the number forms shared by every page.
+//
+// Field texts are read as under the Hungarian locale (decimal comma), and a
+// decimal point is accepted as well. The forms write the locale's comma unless
+// told otherwise; the line emitter turns it into a point in G-code lines.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace verlo {
+
+// The runtime's conversion error: a text that is not a number stops the
+// running action, and its message is shown in an error box.
+class ConvertError : public std::runtime_error {
+ public:
+  explicit ConvertError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// True when the text holds nothing but white space.
+bool IsBlank(const std::string& text);
+
+// StrToFloat: "12,5", "12.5", " -3 ", "1,5E-6". Throws ConvertError with
+// "'TEXT' is not a valid floating point value".
+long double StrToFloat(const std::string& text);
+
+// StrToInt: a 32-bit integer with an optional sign. Throws ConvertError with
+// "'TEXT' is not a valid integer value".
+int StrToInt(const std::string& text);
+
+// Pattern "0.0000": rounded half away from zero at the fourth decimal, never
+// "-0.0000", no thousands separator.
+std::string FormatFloat4(long double value, char separator = ',');
+
+// FloatToStr: the general form to 15 significant digits, no trailing zeros.
+std::string FloatToStr(long double value, char separator = ',');
+
+std::string IntToStr(long long value);
+
+}  // namespace verlo

@@ -1,0 +1,173 @@
+#include "shell/main_window_model.h"
+
+#include "gcode/encoding.h"
+#include "gcode/numbers.h"
+#include "hostlink/host_paths.h"
+
+namespace verlo {
+
+const char kAppTitle[] = "VERLO varázslók";
+
+const std::vector<std::string>& WizardItems() {
+  static const std::vector<std::string> items = {
+      "Fibonacci spirál",
+      "Körzseb (circular pocket)",
+      "Téglalapzseb (rectangle pocket)",
+      "Kör kivágás (cut circle)",
+      "Téglalap kivágás (cut rectangle)",
+      "Fúrás kör mentén (drill circular bolt pattern)",
+      "Fúrás Téglalap mentén (drill rectangle bolt pattern)",
+      "Menetmarás (thread milling)",
+  };
+  return items;
+}
+
+namespace {
+
+bool HasControlCharacter(const std::string& name) {
+  for (unsigned char c : name)
+    if (c < 0x20 || c == 0x7F) return true;
+  return false;
+}
+
+// The dialog proposes ".tap"; a name typed without any extension gets it here.
+std::string WithTapSuffix(const std::string& name) {
+  const size_t slash = name.find_last_of("/\\");
+  const std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
+  return base.find('.') == std::string::npos ? name + ".tap" : name;
+}
+
+}  // namespace
+
+TForm1::TForm1(std::vector<WizardPage*> pages, MessageBox& messages, SaveDialog& dialog,
+               FileSystem& files, std::vector<std::string> args)
+    : pages_(std::move(pages)),
+      messages_(messages),
+      dialog_(dialog),
+      files_(files),
+      args_(std::move(args)) {}
+
+std::string TForm1::HostFolder() const {
+  return MapHostPath(kHostFolder);
+}
+
+std::string TForm1::SendCaption() const {
+  return state_.standAlone ? "Mentés" : "Küldés az VERLO-be";
+}
+
+void TForm1::FormActivate() {
+  if (state_.firstActivation == 21) return;
+  const std::string base = args_.empty() ? std::string() : args_[0];
+  HostLink() = MakeHostLinkPaths(base);
+  for (WizardPage* page : pages_) {
+    try {
+      page->StartUp();
+    } catch (const ConvertError& e) {
+      messages_.ShowError(e.what(), kAppTitle);
+    }
+  }
+  visible_ = -1;
+  state_.firstActivation = 21;
+}
+
+void TForm1::ComboBox1Change(int itemIndex) {
+  if (itemIndex >= 0 && itemIndex < PageCount()) {
+    visible_ = itemIndex;
+    state_.wizardIndex = itemIndex + 1;
+    WizardPage& page = *pages_[static_cast<size_t>(itemIndex)];
+    try {
+      if (itemIndex == 0)
+        messages_.Show(
+            "A varázsló a \"G59\"-es offsetet használja. Ha van beállított értéked mentsd el "
+            "magadnak és a varázsló használata után állítsd vissza.",
+            "Figyelmeztetés");
+      if (itemIndex == 1 || itemIndex == 2) page.Fire("ScrollBar1");
+      if (itemIndex == 5)
+        if (Control* group = page.Find("RadioGroup1"); group && group->itemEnabled.size() > 2)
+          group->itemEnabled[2] = false;
+    } catch (const ConvertError& e) {
+      messages_.ShowError(e.what(), kAppTitle);
+    }
+  }
+  state_.sendState = 1;
+  button3Caption_ = SendCaption();
+  button3Enabled_ = true;
+}
+
+void TForm1::WriteSignal(char letter) {
+  files_.WriteFile(HostFolder() + "/adatcsere.txt", std::string(1, letter));
+}
+
+void TForm1::Button3Click() {
+  if (state_.sendState != 1) {  // back to the last wizard
+    button3Caption_ = SendCaption();
+    if (state_.wizardIndex >= 1 && state_.wizardIndex <= PageCount())
+      visible_ = state_.wizardIndex - 1;
+    state_.sendState = 1;
+    return;
+  }
+  // Nothing chosen yet: there is no listing to send.
+  if (state_.wizardIndex < 1 || state_.wizardIndex > PageCount()) return;
+  const std::optional<std::string> chosen = dialog_.Run();
+  if (!chosen || chosen->empty()) return;
+  if (HasControlCharacter(*chosen)) {
+    messages_.Show("A fájlnévben nem lehet sortörés vagy vezérlőkarakter.", "Figyelmeztetés");
+    return;
+  }
+  const std::string path = WithTapSuffix(*chosen);
+  WizardPage& page = *pages_[static_cast<size_t>(state_.wizardIndex - 1)];
+  try {
+    if (!state_.standAlone) {
+      memo1_ = HostViewOfPath(path);
+      files_.WriteFile(HostFolder() + "/file.txt", Utf8ToLocal8Bit(memo1_) + "\r\n");
+    }
+    files_.WriteFile(path, SavedText(page.Memo1().Lines()));
+    if (!state_.standAlone) {
+      visible_ = -1;
+      state_.sendState = 0;
+    }
+    button3Caption_ = state_.standAlone ? "Mentés" : "Vissza az utolsó varázslóba";
+    if (!state_.standAlone) WriteSignal('L');
+  } catch (const FileError& e) {
+    messages_.ShowError(e.what(), kAppTitle);
+  }
+}
+
+bool TForm1::Button4Click() {
+  if (state_.standAlone) {
+    // Without the host the end signal is a courtesy: closing never fails.
+    if (files_.DirectoryExists(HostFolder())) {
+      try {
+        WriteSignal('E');
+      } catch (const FileError&) {
+      }
+    }
+    return true;
+  }
+  try {
+    WriteSignal('E');
+  } catch (const FileError& e) {
+    messages_.ShowError(e.what(), kAppTitle);
+    return false;
+  }
+  return true;
+}
+
+void TForm1::CheckBox1Click(bool checked) {
+  state_.standAlone = checked ? 1 : 0;
+  button3Caption_ = SendCaption();
+}
+
+void TForm1::CheckBox2Click(bool checked) {
+  state_.accumulate = checked ? 1 : 0;
+  button2Enabled_ = checked;
+}
+
+void TForm1::Button2Click() {
+  // The accumulated-program editor comes with its own page; until then the
+  // wizard pages are hidden and the editor index is set.
+  visible_ = -1;
+  state_.wizardIndex = 9;
+}
+
+}  // namespace verlo

@@ -1,0 +1,74 @@
+// The main window's behaviour: wizard choice and page switching, sending the
+// listing to the host or saving it, the exit signal. The Qt window only shows
+// what this model holds.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "shell/platform.h"
+#include "wizards/common/page_model.h"
+
+namespace verlo {
+
+extern const char kAppTitle[];  // "VERLO varázslók"
+
+// The combo box items, in order (wizard index = item index + 1).
+const std::vector<std::string>& WizardItems();
+
+// Process-wide flags the main window writes and later parts read.
+struct ShellState {
+  int wizardIndex = 0;  // 0 none, 1..8 the wizard pages, 9 the editor page
+  int standAlone = 0;
+  int sendState = 0;
+  int accumulate = 0;
+  int firstActivation = 0;  // 21 once the first activation has run
+};
+
+class TForm1 {
+ public:
+  // pages: the eight wizard pages in combo order.
+  TForm1(std::vector<WizardPage*> pages, MessageBox& messages, SaveDialog& dialog,
+         FileSystem& files, std::vector<std::string> args = {});
+
+  // Event handlers.
+  void FormActivate();
+  void ComboBox1Change(int itemIndex);  // -1 for text typed into the box
+  void Button3Click();
+  // Returns true when the window closes.
+  bool Button4Click();
+  void CheckBox1Click(bool checked);
+  void CheckBox2Click(bool checked);
+  void Button2Click();
+
+  // What the view shows.
+  const ShellState& State() const { return state_; }
+  int VisiblePage() const { return visible_; }  // 0..7, or -1 for none
+  const std::string& Button3Caption() const { return button3Caption_; }
+  bool Button3Enabled() const { return button3Enabled_; }
+  bool Button2Enabled() const { return button2Enabled_; }
+  const std::string& Memo1() const { return memo1_; }  // the path last written to file.txt
+  WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)]; }
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  // The host folder as a local path.
+  std::string HostFolder() const;
+
+ private:
+  std::string SendCaption() const;
+  void WriteSignal(char letter);
+
+  std::vector<WizardPage*> pages_;
+  MessageBox& messages_;
+  SaveDialog& dialog_;
+  FileSystem& files_;
+  std::vector<std::string> args_;
+  ShellState state_;
+  int visible_ = -1;
+  std::string button3Caption_ = "Válassz varázslót először!!";
+  bool button3Enabled_ = false;
+  bool button2Enabled_ = false;
+  std::string memo1_ = "1";
+};
+
+}  // namespace verlo

@@ -1,0 +1,52 @@
+// The small interfaces through which the core reaches the user and the disk.
+// The GUI implements them with Qt, the command line with its streams, the
+// tests with scripts.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace verlo {
+
+// A modal box with an OK button only: text, then caption.
+class MessageBox {
+ public:
+  virtual ~MessageBox() = default;
+  virtual void Show(const std::string& text, const std::string& caption) = 0;
+  // The error box of the runtime (conversion and file errors).
+  virtual void ShowError(const std::string& text, const std::string& caption) {
+    Show(text, caption);
+  }
+};
+
+// The save dialog: the chosen file name, or nothing when cancelled.
+class SaveDialog {
+ public:
+  virtual ~SaveDialog() = default;
+  virtual std::optional<std::string> Run() = 0;
+};
+
+// A file that could not be written; the message names the path.
+class FileError : public std::runtime_error {
+ public:
+  explicit FileError(const std::string& message) : std::runtime_error(message) {}
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool DirectoryExists(const std::string& path) = 0;
+  // Writes the bytes through a temporary file that replaces the target only
+  // when complete. Throws FileError.
+  virtual void WriteFile(const std::string& path, const std::string& bytes) = 0;
+};
+
+// The real disk.
+class DiskFileSystem : public FileSystem {
+ public:
+  bool DirectoryExists(const std::string& path) override;
+  void WriteFile(const std::string& path, const std::string& bytes) override;
+};
+
+}  // namespace verlo

@@ -1,0 +1,102 @@
+// The control model of a wizard page: every control of the form with its
+// name, caption, value and enabled state, and the page's event handlers.
+// The GUI copies widget values into these controls before a handler and back
+// after it; the command line sets them by name.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "gcode/listing.h"
+#include "shell/platform.h"
+
+namespace verlo {
+
+enum class ControlKind { Label, Edit, CheckBox, RadioGroup, ScrollBar, Button };
+
+// How the generic view places a control.
+enum class Placement {
+  Row,      // a new row of the form
+  SameRow,  // beside the previous control
+  Group,    // a radio group in the grid of groups
+  Hidden,   // not shown on its own (for example a label drawn with its edit)
+};
+
+struct Control {
+  std::string name;
+  ControlKind kind = ControlKind::Label;
+  std::string caption;                   // label beside an edit, or the control's own caption
+  std::string text;                      // edit text
+  bool checked = false;                  // check box
+  int itemIndex = 0;                     // radio group
+  std::vector<std::string> items;        // radio group
+  std::vector<bool> itemEnabled;         // radio group
+  int position = 0, min = 0, max = 100;  // scroll bar
+  bool enabled = true;
+  Placement placement = Placement::Row;
+  std::string labelName;  // the caption label's own name, where the form names it
+  bool labelEnabled = true;
+
+  std::string ValueText() const;  // the value as the command line shows it
+};
+
+class WizardPage {
+ public:
+  explicit WizardPage(MessageBox& messages) : messages_(messages) {}
+  virtual ~WizardPage() = default;
+  WizardPage(const WizardPage&) = delete;
+  WizardPage& operator=(const WizardPage&) = delete;
+
+  // Title label of the page.
+  virtual std::string Title() const = 0;
+  // The diagram resource shown in Image1, empty for none.
+  virtual std::string Diagram() const { return {}; }
+  // What the main window runs over the defaults at its first activation.
+  virtual void StartUp() {}
+
+  const std::vector<Control*>& Controls() const { return order_; }
+  Control* Find(const std::string& name) const;
+  Listing& Memo1() { return memo_; }
+  const Listing& Memo1() const { return memo_; }
+
+  // Runs the handler of a control, as a click or change in the GUI does.
+  // Returns false when the control has no handler.
+  bool Fire(const std::string& name);
+  bool HasHandler(const std::string& name) const { return handlers_.count(name) != 0; }
+
+  // True when the last create wrote its program.
+  virtual bool LastCreateWrote() const { return false; }
+
+ protected:
+  Control& Add(Control control);
+  void On(const std::string& name, std::function<void()> handler);
+  void Message(const std::string& text, const std::string& caption) {
+    messages_.Show(text, caption);
+  }
+  void Line(const std::string& line) { Emit(memo_, line); }
+
+  MessageBox& messages_;
+
+ private:
+  std::map<std::string, Control> controls_;
+  std::vector<Control*> order_;
+  std::map<std::string, std::function<void()>> handlers_;
+  Listing memo_;
+};
+
+// Control builders for the page tables.
+Control MakeEdit(const std::string& name, const std::string& caption, const std::string& text,
+                 Placement placement = Placement::Row);
+Control MakeCheck(const std::string& name, const std::string& caption, bool checked,
+                  Placement placement = Placement::Row);
+Control MakeRadio(const std::string& name, const std::string& caption,
+                  std::vector<std::string> items, int itemIndex);
+Control MakeLabel(const std::string& name, const std::string& caption,
+                  Placement placement = Placement::Row);
+Control MakeButton(const std::string& name, const std::string& caption,
+                   Placement placement = Placement::Row);
+Control MakeScroll(const std::string& name, const std::string& caption, int position);
+
+}  // namespace verlo

@@ -1,0 +1,30 @@
+// The cut circle page: a full circle milled around a centre in depth passes,
+// entered straight down or on a helix, so that an opening of the given
+// diameter is cut out.
+#pragma once
+
+#include "wizards/common/milling_page.h"
+
+namespace verlo {
+
+class TFrame5 : public MillingPage {
+ public:
+  explicit TFrame5(MessageBox& messages);
+
+  std::string Title() const override { return "Kör kivágás (cut circle)"; }
+  std::string Diagram() const override { return "cut_circle.jpg"; }
+
+  void CheckParameters() override;
+  void ComputePath() override;
+  void WriteComments() override;
+  void WriteProgram() override;
+
+  long double CircleDiameter() const { return circle_; }
+  long double PathRadius() const { return R_; }
+
+ private:
+  long double circle_ = 0;  // accepted circle diameter
+  long double R_ = 0;       // radius of the tool centre's circle
+};
+
+}  // namespace verlo
