@@ -1,0 +1,152 @@
+#include "shell/qt/main_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "about/about_box.h"
+#include "shell/qt/qt_platform.h"
+#include "wizards/page_registry.h"
+#include "wizards/qt/page_view.h"
+
+namespace verlo {
+
+namespace {
+const char* const kPageNames[kWizardPageCount] = {"Frame21", "Frame31", "Frame41",  "Frame51",
+                                                  "Frame71", "Frame81", "Frame101", "Frame111"};
+}
+
+TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
+                           std::vector<std::string> args, QWidget* parent)
+    : QWidget(parent), messages_(messages) {
+  setObjectName("Form1");
+  setWindowTitle(Q(kAppTitle));
+  std::vector<WizardPage*> raw;
+  for (int i = 0; i < kWizardPageCount; ++i) {
+    pages_.push_back(MakeWizardPage(i, messages));
+    raw.push_back(pages_.back().get());
+  }
+  model_ = std::make_unique<TForm1>(raw, messages, dialog, files, std::move(args));
+
+  memo1_ = new QPlainTextEdit(this);  // holds the path written to file.txt, under the combo box
+  memo1_->setObjectName("Memo1");
+  memo1_->setGeometry(8, 8, 200, 20);
+  combo_ = new QComboBox(this);
+  combo_->setObjectName("ComboBox1");
+  combo_->setEditable(true);
+  combo_->setInsertPolicy(QComboBox::NoInsert);
+  for (const std::string& item : WizardItems()) combo_->addItem(Q(item));
+  combo_->setCurrentIndex(-1);
+  combo_->setEditText("Válassz a varázslókból egyet");
+  combo_->setGeometry(8, 8, 200, 22);
+  combo_->setAccessibleName("Varázsló");
+  button3_ = new QPushButton(this);
+  button3_->setObjectName("Button3");
+  button3_->setGeometry(214, 8, 160, 24);
+  button1_ = new QPushButton("About", this);
+  button1_->setObjectName("Button1");
+  button1_->setGeometry(380, 8, 60, 24);
+  button4_ = new QPushButton("Exit", this);
+  button4_->setObjectName("Button4");
+  button4_->setGeometry(446, 8, 60, 24);
+  button2_ = new QPushButton("Göngyölítő", this);
+  button2_->setObjectName("Button2");
+  button2_->setGeometry(512, 8, 68, 24);
+  check1_ = new QCheckBox("VERLO nélküli futtatás", this);
+  check1_->setObjectName("CheckBox1");
+  check1_->setGeometry(214, 33, 160, 16);
+  check2_ = new QCheckBox("Göngyölítés", this);
+  check2_->setObjectName("CheckBox2");
+  check2_->setGeometry(380, 33, 120, 16);
+  check2_->setEnabled(false);  // nothing enables accumulation yet
+
+  for (int i = 0; i < kWizardPageCount; ++i) {
+    auto* view = new PageView(*pages_[static_cast<size_t>(i)], messages, this);
+    view->setObjectName(kPageNames[i]);
+    view->setGeometry(0, 50, 585, 554);
+    view->hide();
+    views_.push_back(view);
+  }
+  setFixedSize(585, 604);
+
+  connect(combo_, qOverload<int>(&QComboBox::activated), this, &TForm1Widget::ComboChanged);
+  connect(combo_->lineEdit(), &QLineEdit::textEdited, this,
+          [this](const QString& text) { ComboChanged(combo_->findText(text)); });
+  connect(button3_, &QPushButton::clicked, this, &TForm1Widget::Send);
+  connect(button4_, &QPushButton::clicked, this, &TForm1Widget::Exit);
+  connect(button2_, &QPushButton::clicked, this, [this] {
+    model_->Button2Click();
+    Sync();
+  });
+  connect(button1_, &QPushButton::clicked, this, [this] {
+    about_->show();
+    about_->raise();
+  });
+  connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
+    model_->CheckBox1Click(on);
+    Sync();
+  });
+  connect(check2_, &QCheckBox::clicked, this, [this](bool on) {
+    model_->CheckBox2Click(on);
+    Sync();
+  });
+  about_ = new TAboutBox(nullptr);
+  Sync();
+}
+
+TForm1Widget::~TForm1Widget() {
+  delete about_;
+}
+
+bool TForm1Widget::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
+    QTimer::singleShot(0, this, &TForm1Widget::Activate);
+  return QWidget::event(e);
+}
+
+void TForm1Widget::Activate() {
+  if (model_->State().firstActivation == 21) return;
+  model_->FormActivate();
+  for (PageView* v : views_) v->CopyOut();
+  Sync();
+}
+
+PageView* TForm1Widget::CurrentView() const {
+  const int index = model_->State().wizardIndex;
+  return index >= 1 && index <= kWizardPageCount ? views_[static_cast<size_t>(index - 1)] : nullptr;
+}
+
+void TForm1Widget::ComboChanged(int index) {
+  if (PageView* v = CurrentView()) v->CopyIn();
+  model_->ComboBox1Change(index);
+  if (PageView* v = CurrentView()) v->CopyOut();
+  Sync();
+}
+
+void TForm1Widget::Send() {
+  if (PageView* v = CurrentView()) v->CopyIn();  // the user's own edits of the listing count
+  model_->Button3Click();
+  Sync();
+}
+
+void TForm1Widget::Exit() {
+  if (model_->Button4Click()) {
+    about_->close();
+    close();
+  }
+}
+
+void TForm1Widget::Sync() {
+  for (int i = 0; i < kWizardPageCount; ++i)
+    views_[static_cast<size_t>(i)]->setVisible(model_->VisiblePage() == i);
+  button3_->setText(Q(model_->Button3Caption()));
+  button3_->setEnabled(model_->Button3Enabled());
+  button2_->setEnabled(model_->Button2Enabled());
+  if (memo1_->toPlainText() != Q(model_->Memo1())) memo1_->setPlainText(Q(model_->Memo1()));
+}
+
+}  // namespace verlo

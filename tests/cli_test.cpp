@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli_runner.h"
+#include "support/temp_drive.h"
+
+namespace verlo {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  DiskFileSystem files;
+  const int status = RunCli(args, out, err, files);
+  return {status, out.str(), err.str()};
+}
+
+TEST(Cli, PrintsTheDefaultProgram) {
+  const CliRun r = Cli({"cut-circle"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out.rfind("(Kör kivágás - cut circle)\n \n", 0), 0u);
+  EXPECT_NE(r.out.find("\nG2 X7.5000 Y0.0000 Z-1.0000 R7.5000 F300\n"), std::string::npos);
+  EXPECT_EQ(r.out.substr(r.out.size() - 7), "M5\nM30\n");
+}
+
+TEST(Cli, ActionsRunLeftToRightWithHandlers) {
+  // Series: the radio group's handler warns; two programs append.
+  const CliRun r = Cli({"cut-circle", "RadioGroup_s_=1", "CheckBox_msg_=0", "create", "Edit_x_=40",
+                        "Edit_r_=12,5", "create"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err,
+            "Figyelmeztetés: Sorozatmarás esetén a kezdeti beállításokat valamint a végén "
+            "szokásos M kódokat nem tartalmazza.\n");
+  EXPECT_EQ(r.out.find("G21"), std::string::npos);
+  EXPECT_NE(r.out.find("G1 X36.2500 Y0.0000 F300"), std::string::npos);
+  // Setting a value the control already has runs nothing.
+  EXPECT_EQ(Cli({"cut-circle", "RadioGroup_s_=0"}).err, "");
+}
+
+TEST(Cli, RefusedAndConversionErrors) {
+  CliRun r = Cli({"cut-circle", "Edit_r_=0"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "Figyelmeztetés rossz paraméterezésről: A kör átmérője \"0\", vagy nem adtál meg "
+            "értéket.\n");
+  r = Cli({"cut-circle", "Edit_m_=abc"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "VERLO varázslók: 'abc' is not a valid floating point value\n");
+  // The last create decides.
+  EXPECT_EQ(Cli({"cut-circle", "Edit_r_=0", "create", "Edit_r_=30", "create"}).status, 0);
+  EXPECT_EQ(Cli({"cut-circle", "create", "Edit_r_=0", "create"}).status, 1);
+}
+
+TEST(Cli, UsageErrorsListWhatIsValid) {
+  CliRun r = Cli({"cut-circlee"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("valid pages: cut-circle"), std::string::npos);
+  r = Cli({"cut-circle", "Edit_q_=1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("Edit_x_, Edit_y_"), std::string::npos);
+  r = Cli({"cut-circle", "CheckBox_szc_=yes"});
+  EXPECT_NE(r.err.find("valid values: 0, 1"), std::string::npos);
+  r = Cli({"cut-circle", "RadioGroup_h_=3"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("0 (nincs), 1 (M7), 2 (M8)"), std::string::npos);
+  EXPECT_EQ(Cli({"cut-circle", "bogus"}).status, 2);
+  EXPECT_EQ(Cli({"cut-circle", "-o"}).status, 2);
+  EXPECT_EQ(Cli({}).status, 2);
+  r = Cli({"--help"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("verlo-gcode PAGE"), std::string::npos);
+}
+
+TEST(Cli, ControlsListing) {
+  const CliRun r = Cli({"cut-circle", "CheckBox_szc_=0", "--controls"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("Edit_x_\tedit\t0,0000\tX tengely kezdőpontja:\n"), std::string::npos);
+  EXPECT_NE(r.out.find("Edit_szc_\tedit\t0,6\t"), std::string::npos);  // enabled by the handler
+  EXPECT_NE(r.out.find("CheckBox_szc_\tcheck\t0\tnincs\n"), std::string::npos);
+  EXPECT_NE(r.out.find("RadioGroup_zi_\tradio\t1\t"), std::string::npos);
+}
+
+TEST(Cli, OutputFileIsSavedAsTheWindowSavesIt) {
+  test::TempDrive drive;
+  const std::string file = drive.Root() + "/kor.tap";
+  const CliRun r = Cli({"cut-circle", "-o", file});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+  const auto saved = test::TempDrive::Read(file);
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->substr(0, 28), "(K\xF6r kiv\xE1g\xE1s - cut circle)\r\n");
+  EXPECT_EQ(Cli({"cut-circle", "-o", drive.Root() + "/no/such/dir.tap"}).status, 2);
+}
+
+}  // namespace
+}  // namespace verlo

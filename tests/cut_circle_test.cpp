@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include "gcode/numbers.h"
+#include "support/recording_messages.h"
+#include "wizards/cut_circle/cut_circle_page.h"
+
+namespace verlo {
+namespace {
+
+using Lines = std::vector<std::string>;
+const char kErr[] = "Figyelmeztetés rossz paraméterezésről";
+
+class CutCircle : public ::testing::Test {
+ protected:
+  CutCircle() { page.StartUp(); }
+  void Set(const std::string& name, const std::string& text) { page.Find(name)->text = text; }
+  void Check(const std::string& name, bool on) {
+    page.Find(name)->checked = on;
+    page.Fire(name);
+  }
+  void Radio(const std::string& name, int index) {
+    page.Find(name)->itemIndex = index;
+    page.Fire(name);
+  }
+  const Lines& Create() {
+    messages.shown.clear();
+    page.Button1Click();
+    return page.Memo1().Lines();
+  }
+  test::RecordingMessages messages;
+  TFrame5 page{messages};
+};
+
+TEST_F(CutCircle, DefaultsGiveTheWorkedExample) {
+  EXPECT_EQ(Create(), (Lines{"(Kör kivágás - cut circle)",
+                             " ",
+                             "(kezdőpont X0.0000 Y0.0000 Z0.0000)",
+                             "(Kör átmérője X20)",
+                             "(marás mélysége -2.0000)",
+                             "(forgásirány CW)",
+                             "(Spirál pályán folyamatosan le)",
+                             "(csak egy kör kivágás készül)",
+                             "G21 G90",
+                             "G0 Z5.0000",
+                             "G0 X0.0000 Y0.0000",
+                             "T1 M6",
+                             "S1000 M3",
+                             "G4 P2000",
+                             "G1 X-7.5000 Y0.0000 F300",
+                             "G1 Z0.0000 F150",
+                             "(főciklus)",
+                             "G2 X7.5000 Y0.0000 Z-1.0000 R7.5000 F300",
+                             "G2 X-7.5000 Y0.0000 Z-2.0000 R7.5000",
+                             "G2 X7.5000 Y0.0000 Z-2.0000 R7.5000 F300",
+                             "G2 X-7.5000 Y0.0000 Z-2.0000 R7.5000",
+                             "(főciklus vége)",
+                             "G1 Z0.0000 F150",
+                             "G0 Z5.0000",
+                             "G0 X0.0000 Y0.0000",
+                             "M5",
+                             "M30"}));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(page.LastCreateWrote());
+}
+
+TEST_F(CutCircle, PassesStraightEntryAndCcw) {
+  Check("CheckBox_szc_", false);
+  Set("Edit_szc_", "0,6");  // a positive step for a negative depth: 4 passes of -0.5
+  Radio("RadioGroup_zi_", 0);
+  Radio("RadioGroup_cw_", 1);
+  Set("Edit_x_", "10");
+  Set("Edit_y_", "-5,5");
+  const Lines& l = Create();
+  EXPECT_EQ(page.Values().passes, 4);
+  EXPECT_EQ(Lines(l.begin() + 5, l.begin() + 11),
+            (Lines{"(mélységi ciklusok száma 4)", "(ciklusonkénti mélység -0.5000)",
+                   "(lépésenkénti max fogási mélység 0.6)", "(forgásirány CCW)",
+                   "(Z tengely egyenesen le mozog)", "(csak egy kör kivágás készül)"}));
+  const Lines cycle(l.begin() + 19, l.begin() + 27);
+  EXPECT_EQ(cycle, (Lines{"(főciklus)", "(1. mélységi ciklus)", "G1 Z-0.5000 F150",
+                          "G3 X17.5000 Y-5.5000 R7.5000 F300", "G3 X2.5000 Y-5.5000 R7.5000",
+                          "(2. mélységi ciklus)", "G1 Z-1.0000 F150",
+                          "G3 X17.5000 Y-5.5000 R7.5000 F300"}));
+  EXPECT_EQ(l[l.size() - 9], "G1 Z-2.0000 F150");
+  EXPECT_EQ(l[l.size() - 6], "(főciklus vége)");
+}
+
+TEST_F(CutCircle, PassCounts) {
+  Check("CheckBox_szc_", false);
+  Set("Edit_szc_", "0,5");  // an exact multiple takes one pass more
+  Create();
+  EXPECT_EQ(page.Values().passes, 5);
+  EXPECT_EQ(FormatFloat4(page.Values().dp), "-0,4000");
+  Set("Edit_szc_", "-3");  // at least the depth: one pass, no per-pass comments
+  const Lines& l = Create();
+  EXPECT_EQ(page.Values().passes, 1);
+  for (const auto& line : l)
+    EXPECT_TRUE(line.find("(mélységi ciklus") == std::string::npos &&
+                line.find("(ciklusonkénti") == std::string::npos &&
+                line.find("(lépésenkénti") == std::string::npos)
+        << line;
+}
+
+TEST_F(CutCircle, HelixWithPassesEndsWithALevelCircle) {
+  Check("CheckBox_szc_", false);
+  Set("Edit_szc_", "1,5");
+  Check("CheckBox_msg_", false);
+  const Lines& l = Create();
+  EXPECT_EQ(
+      l, (Lines{"G21 G90", "G0 Z5.0000", "G0 X0.0000 Y0.0000", "T1 M6", "S1000 M3", "G4 P2000",
+                "G1 X-7.5000 Y0.0000 F300", "G1 Z0.0000 F150",
+                "G2 X7.5000 Y0.0000 Z-0.5000 R7.5000 F300", "G2 X-7.5000 Y0.0000 Z-1.0000 R7.5000",
+                "G2 X7.5000 Y0.0000 Z-1.5000 R7.5000 F300", "G2 X-7.5000 Y0.0000 Z-2.0000 R7.5000",
+                "G2 X7.5000 Y0.0000 Z-2.0000 R7.5000 F300", "G2 X-7.5000 Y0.0000 Z-2.0000 R7.5000",
+                "G1 Z0.0000 F150", "G0 Z5.0000", "G0 X0.0000 Y0.0000", "M5", "M30"}));
+}
+
+TEST_F(CutCircle, SeriesAppendsAndChangingItClears) {
+  Create();
+  Radio("RadioGroup_s_", 1);
+  EXPECT_EQ(messages.shown.back().text,
+            "Sorozatmarás esetén a kezdeti beállításokat valamint a végén szokásos M kódokat nem "
+            "tartalmazza.");
+  EXPECT_EQ(messages.shown.back().caption, "Figyelmeztetés");
+  EXPECT_TRUE(page.Memo1().Lines().empty());
+  Radio("RadioGroup_h_", 2);
+  const size_t first = Create().size();
+  Set("Edit_x_", "30");
+  const Lines& l = Create();
+  ASSERT_EQ(l.size(), 2 * first);
+  EXPECT_EQ(l[7], "(sorozat kör kivágások készülnek)");
+  EXPECT_EQ(l[8], "G0 Z5.0000");  // no "G21 G90"
+  EXPECT_EQ(l[13], "M8");         // tool block and coolant for every program
+  EXPECT_EQ(Lines(l.begin() + first - 3, l.begin() + first),
+            (Lines{"G0 X0.0000 Y0.0000", " ", " "}));
+  EXPECT_EQ(l.back(), " ");
+  for (const auto& line : l) EXPECT_TRUE(line != "M30" && line != "M9" && line != "M5") << line;
+  Radio("RadioGroup_s_", 0);
+  EXPECT_TRUE(page.Memo1().Lines().empty());
+  EXPECT_EQ(Create().back(), "M30");
+}
+
+TEST_F(CutCircle, NoToolAndCoolant) {
+  Check("CheckBox_szsz_", true);
+  EXPECT_FALSE(page.Find("Edit_szsz_")->enabled);
+  EXPECT_FALSE(page.Find("Edit_ff_")->enabled);
+  Set("Edit_szsz_", "");  // not read while "nincs" is checked
+  Set("Edit_ff_", "x");
+  Radio("RadioGroup_h_", 1);
+  const Lines& l = Create();
+  EXPECT_TRUE(messages.shown.empty());
+  for (const auto& line : l)
+    EXPECT_TRUE(line[0] != 'T' && line[0] != 'S' && line != "G4 P2000" && line != "M5") << line;
+  EXPECT_EQ(l[11], "M7");
+  EXPECT_EQ(Lines(l.end() - 2, l.end()), (Lines{"M9", "M30"}));
+  Check("CheckBox_szsz_", false);
+  Set("Edit_szsz_", "01");
+  Set("Edit_ff_", "1000");
+  Radio("RadioGroup_m34_", 1);
+  EXPECT_EQ(Create()[11], "T01 M6");
+  EXPECT_EQ(page.Memo1().Lines()[12], "S1000 M4");
+}
+
+TEST_F(CutCircle, EachBadFieldHasItsMessageAndNothingIsWritten) {
+  Set("Edit_m_", "0");
+  Set("Edit_sz_", "0");
+  Set("Edit_r_", "");
+  Check("CheckBox_szc_", false);
+  EXPECT_TRUE(page.Find("Edit_szc_")->enabled);
+  Set("Edit_szc_", " ");
+  Set("Edit_szsz_", "0");
+  Set("Edit_ff_", "");
+  Set("Edit_g1_", "");
+  Set("Edit_g23_", "");
+  EXPECT_TRUE(Create().empty());
+  EXPECT_EQ(page.Values().error, 1);
+  EXPECT_FALSE(page.LastCreateWrote());
+  EXPECT_EQ(messages.Texts(), (Lines{"Marás mélyége \"0\", vagy nem adtál meg értéket.",
+                                     "Szerszám átmérője \"0\", vagy nem adtál meg értéket.",
+                                     "A kör átmérője \"0\", vagy nem adtál meg értéket.",
+                                     "Lépésenkénti maximális fogási mélység \"0\", vagy nem adtál "
+                                     "meg értéket.",
+                                     "Szerszám száma \"0\", vagy nem adtál meg értéket.",
+                                     "Főorsó fordulat \"0\", vagy nem adtál meg értéket.",
+                                     "G1 előtolási értékét nem adtad meg.",
+                                     "G2 és G3 előtolási értékét nem adtad meg."}));
+  for (const auto& s : messages.shown) EXPECT_EQ(s.caption, kErr);
+  // Refused fields keep the values accepted before.
+  EXPECT_EQ(page.Values().depth, -2.0L);
+  EXPECT_EQ(page.Values().D, 5.0L);
+}
+
+TEST_F(CutCircle, CircleSmallerThanToolAndEqualToIt) {
+  Set("Edit_r_", "4,9");
+  EXPECT_TRUE(Create().empty());
+  EXPECT_EQ(messages.Texts(), Lines{"A kör átmérője kisebb mint a szerszám átmérője."});
+  Set("Edit_r_", "5");
+  const Lines& l = Create();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(l[17], "G2 X0.0000 Y0.0000 Z-1.0000 R0.0000 F300");
+}
+
+TEST_F(CutCircle, PositiveDepthIsOnlyAWarning) {
+  Set("Edit_m_", "1");
+  const Lines& l = Create();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Figyelmeztetés");
+  EXPECT_EQ(messages.shown[0].text,
+            "Marási mélységnek pozitív számot adtál meg. A program tovább megy, mert az adat nem "
+            "rossz, csak nem logikus.");
+  EXPECT_EQ(l[18], "G2 X-7.5000 Y0.0000 Z1.0000 R7.5000");
+}
+
+TEST_F(CutCircle, TooManyPassesAreRefused) {
+  Check("CheckBox_szc_", false);
+  Set("Edit_szc_", "0,019");  // -2 needs 106 passes
+  EXPECT_TRUE(Create().empty());
+  EXPECT_EQ(
+      messages.shown,
+      (std::vector<test::Shown>{{"A lépésenkénti maximális fogási mélység túl kicsi: legfeljebb "
+                                 "100 mélységi ciklus lehet.",
+                                 kErr}}));
+  EXPECT_EQ(page.Values().passes, 0);
+  Set("Edit_szc_", "0,021");  // 96 passes are fine
+  EXPECT_FALSE(Create().empty());
+  EXPECT_EQ(page.Values().passes, 96);
+}
+
+TEST_F(CutCircle, EmptyStartFieldsBecomeZeroAndTextStopsTheAction) {
+  Set("Edit_x_", "");
+  Set("Edit_zsb_", "  ");
+  const Lines& l = Create();
+  EXPECT_EQ(page.Find("Edit_x_")->text, "0");
+  EXPECT_EQ(l[2], "(kezdőpont X0 Y0.0000 Z0.0000)");
+  EXPECT_EQ(l[9], "G0 Z0.0000");
+  Set("Edit_g23_", "3OO");
+  try {
+    page.Button1Click();
+    FAIL() << "no conversion error";
+  } catch (const ConvertError& e) {
+    EXPECT_STREQ(e.what(), "'3OO' is not a valid integer value");
+  }
+  EXPECT_FALSE(page.LastCreateWrote());
+}
+
+}  // namespace
+}  // namespace verlo

@@ -1,0 +1,154 @@
+// The window under Qt's offscreen platform, with scripted message boxes and
+// save dialog and a temporary drive folder.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "shell/qt/main_window.h"
+#include "shell/qt/qt_platform.h"
+#include "support/recording_messages.h"
+#include "support/temp_drive.h"
+#include "wizards/qt/page_view.h"
+
+using namespace verlo;
+
+class GuiTest : public QObject {
+  Q_OBJECT
+
+ private:
+  struct Fixture {
+    test::TempDrive drive;
+    test::RecordingMessages messages;
+    test::ScriptedSaveDialog dialog;
+    DiskFileSystem files;
+    TForm1Widget window{messages, dialog, files, {}};
+    Fixture() {
+      window.show();
+      window.Activate();
+    }
+    template <class T>
+    T* Get(const char* name, QWidget* in = nullptr) {
+      T* w = (in ? in : &window)->findChild<T*>(name);
+      if (!w) qFatal("no widget %s", name);
+      return w;
+    }
+    QWidget* CutCircle() {
+      auto* combo = Get<QComboBox>("ComboBox1");
+      combo->setCurrentIndex(3);
+      emit combo->activated(3);
+      return Get<QWidget>("Frame51");
+    }
+  };
+
+ private slots:
+  void choosingAPageShowsItAndEnablesSending() {
+    Fixture f;
+    auto* send = f.Get<QPushButton>("Button3");
+    QVERIFY(!send->isEnabled());
+    QCOMPARE(send->text(), QString("Válassz varázslót először!!"));
+    QWidget* page = f.CutCircle();
+    QVERIFY(page->isVisible());
+    QVERIFY(!f.Get<QWidget>("Frame41")->isVisible());
+    QVERIFY(send->isEnabled());
+    QCOMPARE(send->text(), QString("Küldés az VERLO-be"));
+    QCOMPARE(f.window.windowTitle(), QString("VERLO varázslók"));
+    // Every edit is named by its caption label.
+    auto* r = f.Get<QLineEdit>("Edit_r_", page);
+    QCOMPARE(r->text(), QString("20"));
+    auto* label = f.Get<QLabel>("Edit_r_Label", page);
+    QCOMPARE(label->buddy(), r);
+    QCOMPARE(label->text(), QString("Kör átmérője:"));
+    QVERIFY(!f.Get<QLineEdit>("Edit_szc_", page)->isEnabled());
+    QVERIFY(!f.Get<QLabel>("Label11", page)->isEnabled());
+    QTest::mouseClick(f.Get<QCheckBox>("CheckBox_szc_", page), Qt::LeftButton);
+    QVERIFY(f.Get<QLineEdit>("Edit_szc_", page)->isEnabled());
+    QVERIFY(f.Get<QLabel>("Label11", page)->isEnabled());
+    QVERIFY(!f.Get<QLabel>("Image1", page)->pixmap().isNull());
+  }
+
+  void createShowsTheListingAndSendWritesTheFiles() {
+    Fixture f;
+    QWidget* page = f.CutCircle();
+    auto* r = f.Get<QLineEdit>("Edit_r_", page);
+    r->clear();
+    QTest::keyClicks(r, "30");
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    auto* memo = f.Get<QPlainTextEdit>("Memo1", page);
+    QCOMPARE(memo->document()->blockCount(), 27);
+    QVERIFY(memo->toPlainText().contains("G2 X12.5000 Y0.0000 Z-1.0000 R12.5000 F300"));
+    // The user's own edit of the listing is what gets sent.
+    memo->appendPlainText("(kézi sor)");
+    f.dialog.answers = {f.drive.Root() + "/kor"};
+    QTest::mouseClick(f.Get<QPushButton>("Button3"), Qt::LeftButton);
+    const auto tap = test::TempDrive::Read(f.drive.Root() + "/kor.tap");
+    QVERIFY(tap.has_value());
+    QVERIFY(tap->size() > 12 && tap->substr(tap->size() - 12) == "(k\xE9zi sor)\r\n");
+    QCOMPARE(test::TempDrive::Read(f.drive.Host() + "/adatcsere.txt").value_or(""),
+             std::string("L"));
+    QCOMPARE(test::TempDrive::Read(f.drive.Host() + "/file.txt").value_or(""),
+             std::string("C:\\kor.tap\r\n"));
+    QVERIFY(!page->isVisible());
+    QCOMPARE(f.Get<QPushButton>("Button3")->text(), QString("Vissza az utolsó varázslóba"));
+    QTest::mouseClick(f.Get<QPushButton>("Button3"), Qt::LeftButton);
+    QVERIFY(page->isVisible());
+  }
+
+  void badInputGetsAMessageAndKeepsTheListing() {
+    Fixture f;
+    QWidget* page = f.CutCircle();
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    auto* memo = f.Get<QPlainTextEdit>("Memo1", page);
+    QTest::mouseClick(f.Get<QRadioButton>("RadioGroup_s__1", page), Qt::LeftButton);
+    QCOMPARE(f.messages.shown.size(), size_t{1});
+    QCOMPARE(f.messages.shown[0].caption, std::string("Figyelmeztetés"));
+    QCOMPARE(memo->toPlainText(), QString());
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    const QString series = memo->toPlainText();
+    auto* depth = f.Get<QLineEdit>("Edit_m_", page);
+    depth->setText("abc");
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    QCOMPARE(f.messages.shown.back().caption, std::string("VERLO varázslók"));
+    QCOMPARE(f.messages.shown.back().text,
+             std::string("'abc' is not a valid floating point value"));
+    QVERIFY(f.messages.shown.back().error);
+    QCOMPARE(memo->toPlainText(), series);  // series mode: the earlier program stays
+  }
+
+  void exitSignalsAndCloses() {
+    Fixture f;
+    QVERIFY(f.window.isVisible());
+    QTest::mouseClick(f.Get<QPushButton>("Button4"), Qt::LeftButton);
+    QCOMPARE(test::TempDrive::Read(f.drive.Host() + "/adatcsere.txt").value_or(""),
+             std::string("E"));
+    QVERIFY(!f.window.isVisible());
+  }
+
+  void aLargeListingAppearsAtOnce() {
+    Fixture f;
+    f.CutCircle();
+    PageView* view = f.window.View(3);
+    for (int i = 0; i < 100000; ++i) view->Page().Memo1().Add("G1 X1.0000 Y2.0000 F300");
+    QElapsedTimer timer;
+    timer.start();
+    view->CopyOut();
+    QCOMPARE(view->Memo()->document()->blockCount(), 100000);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+  }
+};
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  app.setFont(ProgramFont());
+  GuiTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "gui_test.moc"

@@ -1,0 +1,63 @@
+#include "gcode/listing.h"
+
+#include <gtest/gtest.h>
+
+#include "gcode/encoding.h"
+#include "gcode/program_frame.h"
+
+namespace verlo {
+namespace {
+
+TEST(Emitter, TurnsCommasIntoPointsInTheFirstFortyCharacters) {
+  EXPECT_EQ(EmitterLine("(kezdőpont X0,0000 Y0,0000 Z0,0000)"),
+            "(kezdőpont X0.0000 Y0.0000 Z0.0000)");
+  const std::string line = std::string(38, 'a') + ",,,b,";  // positions 39..43
+  EXPECT_EQ(EmitterLine(line), std::string(38, 'a') + "..,b,");
+  EXPECT_EQ(EmitterLine(","), ".");
+  EXPECT_EQ(EmitterLine(""), "");
+}
+
+TEST(Emitter, CountsCharactersNotBytes) {
+  // 39 accented letters (two bytes each) then commas at positions 40 and 41.
+  std::string accents;
+  for (int i = 0; i < 39; ++i) accents += "ő";
+  EXPECT_EQ(EmitterLine(accents + ",,"), accents + ".,");
+}
+
+TEST(Listing, EditedTextSplitsIntoLinesAndSavesWithCrLf) {
+  Listing l;
+  l.SetText("G21 G90\r\nG0 Z5.0000\nM30\r");
+  ASSERT_EQ(l.Count(), 3u);
+  EXPECT_EQ(l.Lines()[2], "M30");
+  l.SetText("a\n\nb");
+  EXPECT_EQ(l.Lines(), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(l.Text(), "a\n\nb");
+  EXPECT_EQ(SavedText(l.Lines()), "a\r\n\r\nb\r\n");
+  const uint64_t r = l.Revision();
+  l.Add("x");
+  EXPECT_NE(l.Revision(), r);
+}
+
+TEST(Encoding, SavesHungarianLettersInTheWindowsCodePage) {
+  EXPECT_EQ(Utf8ToLocal8Bit("őűŐŰáé"), "\xF5\xFB\xD5\xDB\xE1\xE9");
+  EXPECT_EQ(Local8BitToUtf8("\xF5\xFB\xE1"), "őűá");
+  EXPECT_EQ(Utf8ToLocal8Bit("G1 X1.0000"), "G1 X1.0000");
+  EXPECT_EQ(Utf8ToLocal8Bit("€→"), "\x80?");  // a sign it lacks becomes "?"
+  EXPECT_EQ(Utf8ToLocal8Bit("\xC3"), "?");    // broken UTF-8 does not stop the save
+  EXPECT_EQ(SavedText({"(mélységi ciklus)"}), "(m\xE9lys\xE9gi ciklus)\r\n");
+}
+
+TEST(ProgramFrame, ToolBlockCoolantAndEnd) {
+  Listing l;
+  WriteToolBlock(l, "01", "1000", true);
+  WriteCoolant(l, 8);
+  WriteCoolant(l, 0);
+  WriteProgramEnd(l, 8, true);
+  WriteProgramEnd(l, 0, false);
+  EXPECT_EQ(l.Lines(), (std::vector<std::string>{"T01 M6", "S1000 M4", "G4 P2000", "M8", "M9", "M5",
+                                                 "M30", "M30"}));
+  EXPECT_EQ(N4(-12.5L), "-12.5000");
+}
+
+}  // namespace
+}  // namespace verlo

@@ -1,0 +1,200 @@
+#include "shell/main_window_model.h"
+
+#include <gtest/gtest.h>
+
+#include "hostlink/host_paths.h"
+#include "support/recording_messages.h"
+#include "support/temp_drive.h"
+#include "wizards/page_registry.h"
+
+namespace verlo {
+namespace {
+
+using test::TempDrive;
+
+class MainWindow : public ::testing::Test {
+ protected:
+  explicit MainWindow(bool hostFolder = true) : drive(hostFolder) {
+    for (int i = 0; i < kWizardPageCount; ++i) pages.push_back(MakeWizardPage(i, messages));
+    std::vector<WizardPage*> raw;
+    for (auto& p : pages) raw.push_back(p.get());
+    form =
+        std::make_unique<TForm1>(raw, messages, dialog, files, std::vector<std::string>{"C:\\CNC"});
+    form->FormActivate();
+  }
+  // Chooses the cut circle and creates its default program.
+  void CutCircle() {
+    form->ComboBox1Change(3);
+    form->Page(3)->Fire("Button1");
+  }
+  std::optional<std::string> Host(const std::string& name) {
+    return TempDrive::Read(drive.Host() + "/" + name);
+  }
+
+  TempDrive drive;
+  test::RecordingMessages messages;
+  test::ScriptedSaveDialog dialog;
+  DiskFileSystem files;
+  std::vector<std::unique_ptr<WizardPage>> pages;
+  std::unique_ptr<TForm1> form;
+};
+
+class MainWindowWithoutHost : public MainWindow {
+ protected:
+  MainWindowWithoutHost() : MainWindow(false) {}
+};
+
+TEST_F(MainWindow, StartsWithNothingChosen) {
+  EXPECT_EQ(form->State().firstActivation, 21);
+  EXPECT_EQ(form->VisiblePage(), -1);
+  EXPECT_FALSE(form->Button3Enabled());
+  EXPECT_EQ(form->Button3Caption(), "Válassz varázslót először!!");
+  EXPECT_EQ(HostLink().base, "C:\\CNC");
+  EXPECT_EQ(HostLink().exchange, drive.Root() + "/CNC/Wizards/Omnibus/adatcsere.txt");
+  HostLink() = {};
+  form->FormActivate();  // a later activation repeats nothing
+  EXPECT_EQ(HostLink().base, "");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, ChoosingShowsThePageAndFibonacciWarns) {
+  form->ComboBox1Change(3);
+  EXPECT_EQ(form->VisiblePage(), 3);
+  EXPECT_EQ(form->State().wizardIndex, 4);
+  EXPECT_EQ(form->State().sendState, 1);
+  EXPECT_TRUE(form->Button3Enabled());
+  EXPECT_EQ(form->Button3Caption(), "Küldés az VERLO-be");
+  form->ComboBox1Change(0);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Figyelmeztetés");
+  EXPECT_EQ(messages.shown[0].text,
+            "A varázsló a \"G59\"-es offsetet használja. Ha van beállított értéked mentsd el "
+            "magadnak és a varázsló használata után állítsd vissza.");
+  EXPECT_EQ(form->VisiblePage(), 0);
+}
+
+TEST_F(MainWindow, SendWritesTheProgramItsPathAndTheLoadSignal) {
+  CutCircle();
+  dialog.answers = {drive.Root() + "/progs-kor"};
+  std::filesystem::create_directories(drive.Root());
+  form->Button3Click();
+  const std::string tap = drive.Root() + "/progs-kor.tap";
+  EXPECT_EQ(Host("file.txt"), "C:\\progs-kor.tap\r\n");
+  EXPECT_EQ(Host("adatcsere.txt"), "L");
+  const auto saved = TempDrive::Read(tap);
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->substr(0, 28), "(K\xF6r kiv\xE1g\xE1s - cut circle)\r\n");
+  EXPECT_EQ(saved->substr(saved->size() - 9), "M5\r\nM30\r\n");
+  EXPECT_EQ(form->Memo1(), "C:\\progs-kor.tap");
+  EXPECT_EQ(form->VisiblePage(), -1);
+  EXPECT_EQ(form->State().sendState, 0);
+  EXPECT_EQ(form->Button3Caption(), "Vissza az utolsó varázslóba");
+  // Back to the wizard.
+  form->Button3Click();
+  EXPECT_EQ(form->VisiblePage(), 3);
+  EXPECT_EQ(form->State().sendState, 1);
+  EXPECT_EQ(form->Button3Caption(), "Küldés az VERLO-be");
+  EXPECT_EQ(dialog.runs, 1);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, ANameEndingInTapIsWrittenAsItIs) {
+  CutCircle();
+  form->CheckBox1Click(true);
+  dialog.answers = {drive.Root() + "/prog.tap", drive.Root() + "/prog.nc"};
+  form->Button3Click();
+  form->Button3Click();
+  EXPECT_TRUE(TempDrive::Read(drive.Root() + "/prog.tap"));
+  EXPECT_FALSE(TempDrive::Read(drive.Root() + "/prog.tap.tap"));
+  EXPECT_TRUE(TempDrive::Read(drive.Root() + "/prog.nc"));
+}
+
+TEST_F(MainWindow, StandAloneOnlySaves) {
+  form->CheckBox1Click(true);
+  EXPECT_EQ(form->Button3Caption(), "Mentés");
+  CutCircle();
+  EXPECT_EQ(form->Button3Caption(), "Mentés");
+  dialog.answers = {drive.Root() + "/a.tap"};
+  form->Button3Click();
+  EXPECT_TRUE(TempDrive::Read(drive.Root() + "/a.tap"));
+  EXPECT_FALSE(Host("file.txt"));
+  EXPECT_FALSE(Host("adatcsere.txt"));
+  EXPECT_EQ(form->VisiblePage(), 3);
+  EXPECT_EQ(form->State().sendState, 1);
+  EXPECT_EQ(form->Button3Caption(), "Mentés");
+  form->CheckBox1Click(false);
+  EXPECT_EQ(form->Button3Caption(), "Küldés az VERLO-be");
+}
+
+TEST_F(MainWindow, CancelAndNoWizardSaveNothing) {
+  form->ComboBox1Change(-1);  // text typed into the box
+  EXPECT_TRUE(form->Button3Enabled());
+  EXPECT_EQ(form->State().sendState, 1);
+  EXPECT_EQ(form->State().wizardIndex, 0);
+  EXPECT_EQ(form->VisiblePage(), -1);
+  dialog.answers = {drive.Root() + "/x.tap"};
+  form->Button3Click();
+  EXPECT_EQ(dialog.runs, 0);
+  CutCircle();
+  dialog.answers = {};  // cancel
+  form->Button3Click();
+  EXPECT_EQ(dialog.runs, 1);
+  EXPECT_FALSE(Host("file.txt"));
+  EXPECT_FALSE(Host("adatcsere.txt"));
+  EXPECT_EQ(form->State().sendState, 1);
+  EXPECT_EQ(form->Button3Caption(), "Küldés az VERLO-be");
+}
+
+TEST_F(MainWindow, ANameWithALineBreakIsRefused) {
+  CutCircle();
+  dialog.answers = {drive.Root() + "/a\nb.tap"};
+  form->Button3Click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "A fájlnévben nem lehet sortörés vagy vezérlőkarakter.");
+  EXPECT_EQ(messages.shown[0].caption, "Figyelmeztetés");
+  EXPECT_FALSE(Host("file.txt"));
+  EXPECT_FALSE(Host("adatcsere.txt"));
+}
+
+TEST_F(MainWindow, AFailedSaveNamesThePathAndKeepsTheListing) {
+  CutCircle();
+  form->CheckBox1Click(true);
+  const std::string target = drive.Root() + "/missing/prog.tap";
+  dialog.answers = {target};
+  form->Button3Click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].error);
+  EXPECT_EQ(messages.shown[0].caption, "VERLO varázslók");
+  EXPECT_NE(messages.shown[0].text.find(target), std::string::npos);
+  EXPECT_EQ(form->Page(3)->Memo1().Count(), 27u);
+  EXPECT_FALSE(std::filesystem::exists(drive.Root() + "/missing"));
+}
+
+TEST_F(MainWindow, ExitWritesTheEndSignal) {
+  EXPECT_TRUE(form->Button4Click());
+  EXPECT_EQ(Host("adatcsere.txt"), "E");
+  form->CheckBox1Click(true);
+  std::filesystem::remove(drive.Host() + "/adatcsere.txt");
+  EXPECT_TRUE(form->Button4Click());
+  EXPECT_EQ(Host("adatcsere.txt"), "E");
+}
+
+TEST_F(MainWindowWithoutHost, SendStopsAtFileTxtAndExitReports) {
+  CutCircle();
+  dialog.answers = {drive.Root() + "/p.tap"};
+  form->Button3Click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find(drive.Host() + "/file.txt"), std::string::npos);
+  EXPECT_FALSE(TempDrive::Read(drive.Root() + "/p.tap"));  // stopped before the listing
+  EXPECT_EQ(form->State().sendState, 1);
+  EXPECT_EQ(form->VisiblePage(), 3);
+  EXPECT_FALSE(form->Button4Click());  // VERLO mode: reported, the window stays
+  EXPECT_EQ(messages.shown.size(), 2u);
+  form->CheckBox1Click(true);
+  EXPECT_TRUE(form->Button4Click());  // stand-alone: closes quietly
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_FALSE(std::filesystem::exists(drive.Host()));
+}
+
+}  // namespace
+}  // namespace verlo

@@ -1,0 +1,92 @@
+#include "gcode/numbers.h"
+
+#include <gtest/gtest.h>
+
+namespace verlo {
+namespace {
+
+TEST(StrToFloat, ReadsCommaPointSignsAndWhiteSpace) {
+  EXPECT_EQ(StrToFloat("0,6"), 0.6L);
+  EXPECT_EQ(StrToFloat("0.6"), 0.6L);
+  EXPECT_EQ(StrToFloat("-2,0000"), -2.0L);
+  EXPECT_EQ(StrToFloat("  +12,5 "), 12.5L);
+  EXPECT_EQ(StrToFloat("5"), 5.0L);
+  EXPECT_EQ(StrToFloat("5,"), 5.0L);
+  EXPECT_EQ(StrToFloat(",5"), 0.5L);
+  EXPECT_EQ(StrToFloat("1,5E-6"), 1.5e-6L);
+  EXPECT_EQ(StrToFloat("1e3"), 1000.0L);
+}
+
+TEST(StrToFloat, RefusesWhatIsNoNumberWithTheRuntimeText) {
+  for (const char* bad : {"abc", "", "   ", "1,2,3", "1.2.3", "1 000", "12a", "-", ",", "1e", "e5",
+                          "0x10", "1e99999"}) {
+    try {
+      StrToFloat(bad);
+      ADD_FAILURE() << "accepted '" << bad << "'";
+    } catch (const ConvertError& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid floating point value");
+    }
+  }
+}
+
+TEST(StrToInt, ReadsThirtyTwoBitIntegers) {
+  EXPECT_EQ(StrToInt("150"), 150);
+  EXPECT_EQ(StrToInt(" -7 "), -7);
+  EXPECT_EQ(StrToInt("+01"), 1);
+  EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+  EXPECT_EQ(StrToInt("-2147483648"), -2147483647 - 1);
+  for (const char* bad :
+       {"abc", "", "1,5", "2147483648", "-2147483649", "99999999999999999999", "1.0", "+"}) {
+    try {
+      StrToInt(bad);
+      ADD_FAILURE() << "accepted '" << bad << "'";
+    } catch (const ConvertError& e) {
+      EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+    }
+  }
+}
+
+TEST(IsBlank, TreatsWhiteSpaceAsEmpty) {
+  EXPECT_TRUE(IsBlank(""));
+  EXPECT_TRUE(IsBlank(" \t "));
+  EXPECT_FALSE(IsBlank(" 0 "));
+}
+
+TEST(FormatFloat4, FourDecimalsRoundedHalfAwayFromZero) {
+  EXPECT_EQ(FormatFloat4(0), "0,0000");
+  EXPECT_EQ(FormatFloat4(-12.5L), "-12,5000");
+  EXPECT_EQ(FormatFloat4(7.5L, '.'), "7.5000");
+  EXPECT_EQ(FormatFloat4(2.0L / 3), "0,6667");
+  EXPECT_EQ(FormatFloat4(-2.0L / 3), "-0,6667");
+  EXPECT_EQ(FormatFloat4(0.00005L), "0,0001");
+  EXPECT_EQ(FormatFloat4(-0.00005L), "-0,0001");
+  EXPECT_EQ(FormatFloat4(1.23455L), "1,2346");  // read from its 18-digit expansion
+  EXPECT_EQ(FormatFloat4(9.99995L), "10,0000");
+  EXPECT_EQ(FormatFloat4(123456789.12345L), "123456789,1235");
+  EXPECT_EQ(FormatFloat4(1e20L), "100000000000000000000,0000");
+}
+
+TEST(FormatFloat4, NeverWritesMinusZero) {
+  EXPECT_EQ(FormatFloat4(-0.0L), "0,0000");
+  EXPECT_EQ(FormatFloat4(-0.00004L), "0,0000");
+  EXPECT_EQ(FormatFloat4(-1e-30L), "0,0000");
+}
+
+TEST(FloatToStr, ShortestGeneralForm) {
+  EXPECT_EQ(FloatToStr(5), "5");
+  EXPECT_EQ(FloatToStr(150), "150");
+  EXPECT_EQ(FloatToStr(5.5L), "5,5");
+  EXPECT_EQ(FloatToStr(-2.5L), "-2,5");
+  EXPECT_EQ(FloatToStr(0.1L + 0.2L), "0,3");
+  EXPECT_EQ(FloatToStr(2.0L / 3), "0,666666666666667");
+  EXPECT_EQ(FloatToStr(0.00001L), "0,00001");
+  EXPECT_EQ(FloatToStr(1.5e-6L), "1,5E-6");
+  EXPECT_EQ(FloatToStr(1e20L), "1E20");
+  EXPECT_EQ(FloatToStr(123456789012345.0L), "123456789012345");
+  EXPECT_EQ(FloatToStr(1e15L), "1E15");
+  EXPECT_EQ(FloatToStr(0), "0");
+  EXPECT_EQ(FloatToStr(2.5L, '.'), "2.5");
+}
+
+}  // namespace
+}  // namespace verlo

@@ -1,0 +1,68 @@
+// Runs a listing through LinuxCNC's stand-alone interpreter (rs274) and reads
+// back the moves it would make, so the pages' G-code can be checked by an
+// interpreter that is not ours.
+//
+// Positions are in program units (mm after G21) and in the G54 frame: the
+// work offsets the program sets (G10 L2, G59, G92) are added back, so moves in
+// different coordinate systems can be compared. Tool length offsets are not.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace verlo::test {
+
+// True when rs274 is on the PATH and runs a trivial program.
+bool Rs274Available();
+
+struct Point {
+  double x = 0, y = 0, z = 0;
+};
+
+struct Move {
+  enum Kind { Traverse, Feed, Arc } kind = Traverse;
+  enum Plane { XY, XZ, YZ } plane = XY;  // arcs: the plane selected by G17/G18/G19
+  double x = 0, y = 0, z = 0;            // end point
+  double cx = 0, cy = 0, cz = 0;         // arcs: centre (the plane's axis coordinate is unused)
+  int rotation = 0;  // arcs: as rs274 prints it; > 0 counterclockwise in the plane, < 0
+                     // clockwise, |rotation| - 1 extra full turns
+  double startX = 0, startY = 0, startZ = 0;  // the first move starts at rs274's 0 0 0
+  int lineNo = 0;  // 1-based index into the program lines; 0 when not known
+
+  Point Start() const { return {startX, startY, startZ}; }
+  Point End() const { return {x, y, z}; }
+  bool Cuts() const { return kind != Traverse; }
+};
+
+struct Trace {
+  bool ok = false;
+  std::string error;  // the interpreter's message and the offending line
+  std::vector<Move> moves;
+  std::string raw;  // rs274's canonical call listing
+};
+
+// Writes the lines to a temporary file, runs rs274 over it with a tool table
+// holding tools 1..99 (and every T number the program names), and parses the
+// moves. Lines are numbered with N words for rs274 so that each move knows its
+// line; lines starting with '%', '/' or an N word are passed unchanged.
+Trace RunRs274(const std::vector<std::string>& programLines);
+
+// The lowest and highest Z the moves reach; the start point of the first move
+// (where rs274 starts, or where an earlier part of the listing left off) is
+// not counted. 0 for no moves.
+double MinZ(const Trace& trace);
+double MaxZ(const Trace& trace);
+
+// Signed angle an arc sweeps in its plane (radians, > 0 counterclockwise);
+// 0 for straight moves.
+double Sweep(const Move& move);
+
+// Points along a move, both ends included, at most `spacing` apart along the
+// path. Arcs honour the turn sense, extra turns and the helical axis move.
+std::vector<Point> Samples(const Move& move, double spacing = 0.5);
+
+// The sampled points of the feed and arc moves that lie below `surfaceZ`
+// (by more than 1e-6): the points where the tool is in the material.
+std::vector<Point> CuttingPoints(const Trace& trace, double surfaceZ, double spacing = 0.5);
+
+}  // namespace verlo::test

@@ -1,0 +1,57 @@
+// A temporary folder standing in for the host's drive C:, with the host
+// folder made or left out as a test needs.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/platform.h"
+
+namespace verlo::test {
+
+class TempDrive {
+ public:
+  explicit TempDrive(bool withHostFolder = true) {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "verlo-drive-XXXXXX").string();
+    root_ = mkdtemp(tmpl.data());
+    setenv("VERLO_DRIVE_C", root_.c_str(), 1);
+    if (withHostFolder) std::filesystem::create_directories(Host());
+  }
+  ~TempDrive() {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+  }
+  std::string Root() const { return root_; }
+  std::string Host() const { return root_ + "/VERLO/Wizards/Omnibus"; }
+  static std::optional<std::string> Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+ private:
+  std::string root_;
+};
+
+// A save dialog that answers from a script; nothing left means cancel.
+class ScriptedSaveDialog : public SaveDialog {
+ public:
+  std::optional<std::string> Run() override {
+    ++runs;
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.erase(answers.begin());
+    return a;
+  }
+  std::vector<std::optional<std::string>> answers;
+  int runs = 0;
+};
+
+}  // namespace verlo::test

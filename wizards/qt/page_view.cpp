@@ -1,0 +1,270 @@
+#include "wizards/qt/page_view.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "gcode/numbers.h"
+#include "shell/jpeg_decoder.h"
+#include "shell/main_window_model.h"
+#include "shell/qt/qt_platform.h"
+
+// The diagrams are compiled into a static library: register them once.
+static void InitDiagramResources() {
+  static const bool done = [] {
+    Q_INIT_RESOURCE(diagrams);
+    return true;
+  }();
+  (void)done;
+}
+
+namespace verlo {
+namespace {
+
+// The page's diagram from the resources, decoded with libjpeg.
+QPixmap LoadDiagram(const std::string& name) {
+  InitDiagramResources();
+  QFile file(":/diagrams/" + Q(name));
+  if (name.empty() || !file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  DecodedImage image;
+  if (!DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                  static_cast<size_t>(bytes.size()), image))
+    return {};
+  QImage q(image.rgb.data(), image.width, image.height, image.width * 3, QImage::Format_RGB888);
+  return QPixmap::fromImage(q.copy());
+}
+
+}  // namespace
+
+PageView::PageView(WizardPage& page, MessageBox& messages, QWidget* parent)
+    : QWidget(parent), page_(page), messages_(messages) {
+  Build();
+  CopyOut();
+}
+
+void PageView::Build() {
+  auto* outer = new QHBoxLayout(this);
+  outer->setContentsMargins(4, 4, 4, 4);
+  memo_ = new QPlainTextEdit(this);
+  memo_->setObjectName("Memo1");
+  memo_->setFixedWidth(250);
+  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo_->setAccessibleName("G-code");
+  connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
+    if (!copying_) memoEdited_ = true;
+  });
+  outer->addWidget(memo_);
+
+  auto* panel = new QWidget(this);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(2);
+  auto* title = new QLabel(Q(page_.Title()), panel);
+  title->setObjectName("Label_title");
+  QFont bold = title->font();
+  bold.setBold(true);
+  title->setFont(bold);
+  column->addWidget(title);
+  const QPixmap diagram = LoadDiagram(page_.Diagram());
+  if (!diagram.isNull()) {
+    auto* image = new QLabel(panel);
+    image->setObjectName("Image1");
+    image->setPixmap(diagram);
+    image->setAlignment(Qt::AlignCenter);
+    column->addWidget(image);
+  }
+  auto* form = new QGridLayout;
+  form->setSpacing(2);
+  auto* groups = new QGridLayout;
+  groups->setSpacing(2);
+  auto* buttons = new QHBoxLayout;
+  int row = -1, col = 0, groupCount = 0;
+  for (Control* c : page_.Controls()) {
+    QLabel* label = nullptr;
+    QWidget* w = BuildControl(*c, panel, &label);
+    if (!w) continue;
+    if (c->kind == ControlKind::RadioGroup) {
+      groups->addWidget(w, groupCount / 2, groupCount % 2);
+      ++groupCount;
+    } else if (c->kind == ControlKind::Button) {
+      buttons->addWidget(w);
+    } else if (c->placement == Placement::SameRow && row >= 0) {
+      form->addWidget(w, row, col++);
+    } else {
+      ++row;
+      col = 0;
+      if (label) form->addWidget(label, row, col++);
+      form->addWidget(w, row, col++, 1, label ? 1 : 2);
+      if (!label) ++col;
+    }
+  }
+  column->addLayout(form);
+  column->addLayout(groups);
+  column->addLayout(buttons);
+  column->addStretch(1);
+  outer->addWidget(panel, 1);
+}
+
+QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
+  const QString name = Q(c.name);
+  QWidget* w = nullptr;
+  switch (c.kind) {
+    case ControlKind::Edit: {
+      auto* edit = new QLineEdit(panel);
+      edit->setFixedWidth(70);
+      auto* l = new QLabel(Q(c.caption), panel);
+      l->setObjectName(Q(c.labelName.empty() ? c.name + "Label" : c.labelName));
+      l->setBuddy(edit);
+      labels_[c.name] = l;
+      *label = l;
+      w = edit;
+      break;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(Q(c.caption), panel);
+      connect(box, &QCheckBox::clicked, this, [this, n = c.name] { Run(n); });
+      w = box;
+      break;
+    }
+    case ControlKind::RadioGroup: {
+      auto* box = new QGroupBox(Q(c.caption), panel);
+      auto* layout = new QVBoxLayout(box);
+      layout->setContentsMargins(4, 2, 4, 2);
+      layout->setSpacing(0);
+      auto* group = new QButtonGroup(box);
+      for (size_t i = 0; i < c.items.size(); ++i) {
+        auto* radio = new QRadioButton(Q(c.items[i]), box);
+        radio->setObjectName(name + "_" + QString::number(i));
+        group->addButton(radio, static_cast<int>(i));
+        layout->addWidget(radio);
+      }
+      connect(group, &QButtonGroup::idClicked, this, [this, n = c.name](int id) {
+        if (page_.Find(n)->itemIndex != id) Run(n);
+      });
+      groups_[c.name] = group;
+      w = box;
+      break;
+    }
+    case ControlKind::ScrollBar: {
+      auto* bar = new QScrollBar(Qt::Horizontal, panel);
+      bar->setRange(c.min, c.max);
+      auto* l = new QLabel(Q(c.caption), panel);
+      l->setWordWrap(true);
+      labels_[c.name] = l;
+      *label = l;
+      connect(bar, &QScrollBar::valueChanged, this, [this, n = c.name] {
+        if (!copying_) Run(n);
+      });
+      w = bar;
+      break;
+    }
+    case ControlKind::Label:
+      w = new QLabel(Q(c.text), panel);
+      break;
+    case ControlKind::Button: {
+      auto* button = new QPushButton(Q(c.caption), panel);
+      connect(button, &QPushButton::clicked, this, [this, n = c.name] { Run(n); });
+      w = button;
+      break;
+    }
+  }
+  if (c.placement == Placement::Hidden) w->hide();
+  w->setObjectName(name);
+  widgets_[c.name] = w;
+  return w;
+}
+
+void PageView::CopyIn() {
+  for (Control* c : page_.Controls()) {
+    QWidget* w = widgets_[c->name];
+    switch (c->kind) {
+      case ControlKind::Edit:
+        c->text = U(static_cast<QLineEdit*>(w)->text());
+        break;
+      case ControlKind::CheckBox:
+        c->checked = static_cast<QCheckBox*>(w)->isChecked();
+        break;
+      case ControlKind::RadioGroup:
+        if (groups_[c->name]->checkedId() >= 0) c->itemIndex = groups_[c->name]->checkedId();
+        break;
+      case ControlKind::ScrollBar:
+        c->position = static_cast<QScrollBar*>(w)->value();
+        break;
+      default:
+        break;
+    }
+  }
+  if (memoEdited_) {
+    page_.Memo1().SetText(U(memo_->toPlainText()));
+    shownRevision_ = page_.Memo1().Revision();
+    memoEdited_ = false;
+  }
+}
+
+void PageView::CopyOut() {
+  copying_ = true;
+  for (Control* c : page_.Controls()) {
+    QWidget* w = widgets_[c->name];
+    w->setEnabled(c->enabled);
+    if (labels_.count(c->name)) labels_[c->name]->setEnabled(c->labelEnabled && c->enabled);
+    switch (c->kind) {
+      case ControlKind::Edit:
+        if (static_cast<QLineEdit*>(w)->text() != Q(c->text))
+          static_cast<QLineEdit*>(w)->setText(Q(c->text));
+        break;
+      case ControlKind::CheckBox:
+        static_cast<QCheckBox*>(w)->setChecked(c->checked);
+        break;
+      case ControlKind::RadioGroup: {
+        QButtonGroup* group = groups_[c->name];
+        for (size_t i = 0; i < c->items.size(); ++i)
+          group->button(static_cast<int>(i))->setEnabled(c->itemEnabled[i]);
+        if (QAbstractButton* b = group->button(c->itemIndex)) b->setChecked(true);
+        break;
+      }
+      case ControlKind::ScrollBar:
+        static_cast<QScrollBar*>(w)->setValue(c->position);
+        break;
+      case ControlKind::Label:
+        static_cast<QLabel*>(w)->setText(Q(c->text));
+        break;
+      default:
+        break;
+    }
+  }
+  if (page_.Memo1().Revision() != shownRevision_) {
+    memo_->setPlainText(Q(page_.Memo1().Text()));
+    shownRevision_ = page_.Memo1().Revision();
+    memoEdited_ = false;
+  }
+  copying_ = false;
+}
+
+void PageView::Run(const std::string& name) {
+  CopyIn();
+  try {
+    page_.Fire(name);
+  } catch (const ConvertError& e) {
+    CopyOut();
+    messages_.ShowError(e.what(), kAppTitle);
+    return;
+  } catch (const std::exception& e) {
+    CopyOut();
+    messages_.ShowError(e.what(), kAppTitle);
+    return;
+  }
+  CopyOut();
+}
+
+}  // namespace verlo
