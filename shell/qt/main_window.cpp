@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QAbstractItemView>
 #include <QTimer>
 
 #include "about/about_box.h"
@@ -40,6 +41,7 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
   combo_->setEditable(true);
   combo_->setInsertPolicy(QComboBox::NoInsert);
   for (const std::string& item : WizardItems()) combo_->addItem(Q(item));
+  combo_->view()->setMinimumWidth(combo_->view()->sizeHintForColumn(0) + 8);
   combo_->setCurrentIndex(-1);
   combo_->setEditText("Válassz a varázslókból egyet");
   combo_->setGeometry(8, 8, 200, 22);

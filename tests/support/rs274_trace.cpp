@@ -86,13 +86,34 @@ std::string ToolTable(const std::vector<std::string>& lines) {
   return table;
 }
 
-// Runs rs274 in `dir`; returns its exit status (-1 when it could not run or
-// was stopped after the time limit).
-int Run(const fs::path& dir) {
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+  std::vector<char*> pointers;
+  for (std::string& s : strings) pointers.push_back(s.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+// Runs rs274 in `dir`. Returns its exit status, or -1 with `problem` set when
+// it did not run, crashed or overran the time limit.
+int Run(const fs::path& dir, std::string& problem) {
   const std::string& exe = Rs274Path();
-  if (exe.empty()) return -1;
+  if (exe.empty()) {
+    problem = "rs274 not found";
+    return -1;
+  }
+  std::vector<std::string> args = {"rs274", "-g", "-t", "tools.tbl", "program.ngc", "moves.txt"};
+  // rs274 keeps its tool data in $HOME/.tool.mmap, truncated on every start:
+  // runs side by side need their own.
+  std::vector<std::string> env = {"HOME=" + dir.string()};
+  for (char** e = environ; *e; ++e)
+    if (std::string(*e).rfind("HOME=", 0) != 0) env.push_back(*e);
+  const std::vector<char*> argv = Pointers(args), envp = Pointers(env);
+
   const pid_t pid = fork();
-  if (pid < 0) return -1;
+  if (pid < 0) {
+    problem = "cannot start rs274";
+    return -1;
+  }
   if (pid == 0) {
     if (chdir(dir.c_str()) != 0) _exit(126);
     const int in = open("/dev/null", O_RDONLY);
@@ -101,8 +122,7 @@ int Run(const fs::path& dir) {
     dup2(in, 0);
     dup2(out, 1);
     dup2(out, 2);
-    execl(exe.c_str(), "rs274", "-g", "-t", "tools.tbl", "program.ngc", "moves.txt",
-          static_cast<char*>(nullptr));
+    execve(exe.c_str(), argv.data(), envp.data());
     _exit(127);
   }
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kTimeoutSeconds);
@@ -110,15 +130,21 @@ int Run(const fs::path& dir) {
   for (;;) {
     const pid_t r = waitpid(pid, &status, WNOHANG);
     if (r == pid) break;
-    if (r < 0) return -1;
+    if (r < 0) {
+      problem = "lost the rs274 process";
+      return -1;
+    }
     if (std::chrono::steady_clock::now() > deadline) {
       kill(pid, SIGKILL);
       waitpid(pid, &status, 0);
+      problem = "rs274 did not finish in " + std::to_string(kTimeoutSeconds) + " s";
       return -1;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  if (WIFEXITED(status)) return WEXITSTATUS(status);
+  problem = "rs274 stopped by signal " + std::to_string(WTERMSIG(status));
+  return -1;
 }
 
 std::vector<double> Numbers(const std::string& args) {
@@ -254,7 +280,8 @@ Trace RunRs274(const std::vector<std::string>& programLines) {
   std::ofstream(dir / "program.ngc", std::ios::binary) << NumberedProgram(programLines);
   std::ofstream(dir / "tools.tbl", std::ios::binary) << ToolTable(programLines);
 
-  const int status = Run(dir);
+  std::string problem;
+  const int status = Run(dir, problem);
   trace.raw = ReadFile(dir / "moves.txt");
   std::stringstream messages(ReadFile(dir / "messages.txt"));
   fs::remove_all(dir, ec);
@@ -263,9 +290,9 @@ Trace RunRs274(const std::vector<std::string>& programLines) {
   while (std::getline(messages, line))
     if (line != "executing") trace.error += (trace.error.empty() ? "" : "\n") + line;
   trace.ok = status == 0;
+  if (!problem.empty()) trace.error += (trace.error.empty() ? "" : "\n") + problem;
   if (!trace.ok && trace.error.empty())
-    trace.error = status < 0 ? "rs274 did not run or did not finish"
-                             : "rs274 exited with status " + std::to_string(status);
+    trace.error = "rs274 exited with status " + std::to_string(status);
   ParseMoves(trace);
   return trace;
 }

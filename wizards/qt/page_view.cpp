@@ -45,6 +45,17 @@ QPixmap LoadDiagram(const std::string& name) {
   return QPixmap::fromImage(q.copy());
 }
 
+// Radio groups whose caption would not fit half the panel.
+bool WideGroup(const Control& c) { return QString::fromUtf8(c.caption.c_str()).size() > 28; }
+
+// Items laid side by side: in a wide group, or when they are all short.
+bool ItemsInARow(const Control& c) {
+  if (WideGroup(c)) return true;
+  for (const std::string& item : c.items)
+    if (QString::fromUtf8(item.c_str()).size() > 5) return false;
+  return true;
+}
+
 }  // namespace
 
 PageView::PageView(WizardPage& page, MessageBox& messages, QWidget* parent)
@@ -70,22 +81,28 @@ void PageView::Build() {
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(2);
+  // The title beside the diagram, to leave the height to the fields.
+  auto* header = new QHBoxLayout;
   auto* title = new QLabel(Q(page_.Title()), panel);
   title->setObjectName("Label_title");
+  title->setWordWrap(true);
+  title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QFont bold = title->font();
   bold.setBold(true);
   title->setFont(bold);
-  column->addWidget(title);
+  header->addWidget(title, 1);
   const QPixmap diagram = LoadDiagram(page_.Diagram());
   if (!diagram.isNull()) {
     auto* image = new QLabel(panel);
     image->setObjectName("Image1");
     image->setPixmap(diagram);
-    image->setAlignment(Qt::AlignCenter);
-    column->addWidget(image);
+    image->setFixedSize(diagram.size());
+    header->addWidget(image);
   }
+  column->addLayout(header);
   auto* form = new QGridLayout;
-  form->setSpacing(2);
+  form->setSpacing(1);
+  form->setColumnStretch(0, 1);
   auto* groups = new QGridLayout;
   groups->setSpacing(2);
   auto* buttons = new QHBoxLayout;
@@ -95,8 +112,14 @@ void PageView::Build() {
     QWidget* w = BuildControl(*c, panel, &label);
     if (!w) continue;
     if (c->kind == ControlKind::RadioGroup) {
-      groups->addWidget(w, groupCount / 2, groupCount % 2);
-      ++groupCount;
+      if (WideGroup(*c)) {  // a long caption takes a row of its own
+        if (groupCount % 2) ++groupCount;
+        groups->addWidget(w, groupCount / 2, 0, 1, 2);
+        groupCount += 2;
+      } else {
+        groups->addWidget(w, groupCount / 2, groupCount % 2);
+        ++groupCount;
+      }
     } else if (c->kind == ControlKind::Button) {
       buttons->addWidget(w);
     } else if (c->placement == Placement::SameRow && row >= 0) {
@@ -122,8 +145,12 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
   switch (c.kind) {
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(panel);
-      edit->setFixedWidth(70);
+      edit->setFixedSize(70, 18);
       auto* l = new QLabel(Q(c.caption), panel);
+      if (Q(c.caption).size() > 30) {  // two lines for a long caption
+        l->setWordWrap(true);
+        l->setMinimumHeight(2 * l->fontMetrics().lineSpacing() + 2);
+      }
       l->setObjectName(Q(c.labelName.empty() ? c.name + "Label" : c.labelName));
       l->setBuddy(edit);
       labels_[c.name] = l;
@@ -139,8 +166,9 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
     }
     case ControlKind::RadioGroup: {
       auto* box = new QGroupBox(Q(c.caption), panel);
-      auto* layout = new QVBoxLayout(box);
-      layout->setContentsMargins(4, 2, 4, 2);
+      QBoxLayout* layout = ItemsInARow(c) ? static_cast<QBoxLayout*>(new QHBoxLayout(box))
+                                        : new QVBoxLayout(box);
+      layout->setContentsMargins(4, 0, 4, 0);
       layout->setSpacing(0);
       auto* group = new QButtonGroup(box);
       for (size_t i = 0; i < c.items.size(); ++i) {
