@@ -91,8 +91,7 @@ void CheckCircle(const Trace& trace, int first, int last, const Case& c) {
     if (m.lineNo >= first && m.lineNo <= last) moves.push_back(m);
   ASSERT_FALSE(moves.empty());
 
-  const double cx = Num(c.x), cy = Num(c.y), z0 = Num(c.z),
-               R = Num(c.diameter) / 2 - Num(c.tool) / 2;
+  const double cx = Num(c.x), cy = Num(c.y), z0 = Num(c.z), R = c.Radius();
   const double bottom = z0 + Num(c.depth), step = c.MaxStep();
   Trace own;
   own.moves = moves;

@@ -45,10 +45,11 @@ struct Trace {
 // holding tools 1..99 (and every T number the program names), and parses the
 // moves. Lines are numbered with N words for rs274 so that each move knows its
 // line; lines starting with '%', '/' or an N word are passed unchanged.
+// rs274 refuses a program that does not end with M2 or M30.
 Trace RunRs274(const std::vector<std::string>& programLines);
 
 // The lowest and highest Z the moves reach; the start point of the first move
-// (where rs274 starts, or where an earlier part of the listing left off) is
+// (where rs274 starts, or where an earlier slice of the listing left off) is
 // not counted. 0 for no moves.
 double MinZ(const Trace& trace);
 double MaxZ(const Trace& trace);
