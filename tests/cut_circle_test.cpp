@@ -1,35 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "gcode/numbers.h"
-#include "support/recording_messages.h"
+#include "support/page_fixture.h"
 #include "wizards/cut_circle/cut_circle_page.h"
 
 namespace verlo {
 namespace {
 
-using Lines = std::vector<std::string>;
-const char kErr[] = "Figyelmeztetés rossz paraméterezésről";
-
-class CutCircle : public ::testing::Test {
- protected:
-  CutCircle() { page.StartUp(); }
-  void Set(const std::string& name, const std::string& text) { page.Find(name)->text = text; }
-  void Check(const std::string& name, bool on) {
-    page.Find(name)->checked = on;
-    page.Fire(name);
-  }
-  void Radio(const std::string& name, int index) {
-    page.Find(name)->itemIndex = index;
-    page.Fire(name);
-  }
-  const Lines& Create() {
-    messages.shown.clear();
-    page.Button1Click();
-    return page.Memo1().Lines();
-  }
-  test::RecordingMessages messages;
-  TFrame5 page{messages};
-};
+using test::Lines;
+using CutCircle = test::PageFixture<TFrame5>;
+const char* const kErr = test::kErrorCaption;
 
 TEST_F(CutCircle, DefaultsGiveTheWorkedExample) {
   EXPECT_EQ(Create(), (Lines{"(Kör kivágás - cut circle)",

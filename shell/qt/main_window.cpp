@@ -1,13 +1,15 @@
 #include "shell/qt/main_window.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QAbstractItemView>
 #include <QTimer>
+#include <algorithm>
 
 #include "about/about_box.h"
 #include "shell/qt/qt_platform.h"
@@ -66,14 +68,19 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
   check2_->setGeometry(380, 33, 120, 16);
   check2_->setEnabled(false);  // nothing enables accumulation yet
 
+  // The window sizes itself to its content: 585 wide, and as tall as the
+  // tallest page needs with this platform's font (at least 554).
+  int pageHeight = 554;
   for (int i = 0; i < kWizardPageCount; ++i) {
     auto* view = new PageView(*pages_[static_cast<size_t>(i)], messages, this);
     view->setObjectName(kPageNames[i]);
-    view->setGeometry(0, 50, 585, 554);
     view->hide();
     views_.push_back(view);
+    view->setFixedWidth(585);
+    pageHeight = std::max(pageHeight, view->layout()->minimumSize().height());
   }
-  setFixedSize(585, 604);
+  for (PageView* view : views_) view->setGeometry(0, 50, 585, pageHeight);
+  setFixedSize(585, 50 + pageHeight);
 
   connect(combo_, qOverload<int>(&QComboBox::activated), this, &TForm1Widget::ComboChanged);
   connect(combo_->lineEdit(), &QLineEdit::textEdited, this,

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gcode/numbers.h"
 #include "shell/jpeg_decoder.h"
@@ -45,8 +46,13 @@ QPixmap LoadDiagram(const std::string& name) {
   return QPixmap::fromImage(q.copy());
 }
 
+// Width of the caption column beside the edits.
+constexpr int kLabelWidth = 120;
+
 // Radio groups whose caption would not fit half the panel.
-bool WideGroup(const Control& c) { return QString::fromUtf8(c.caption.c_str()).size() > 28; }
+bool WideGroup(const Control& c) {
+  return QString::fromUtf8(c.caption.c_str()).size() > 28;
+}
 
 // Items laid side by side: in a wide group, or when they are all short.
 bool ItemsInARow(const Control& c) {
@@ -95,8 +101,8 @@ void PageView::Build() {
   if (!diagram.isNull()) {
     auto* image = new QLabel(panel);
     image->setObjectName("Image1");
-    image->setPixmap(diagram);
-    image->setFixedSize(diagram.size());
+    image->setPixmap(diagram.scaledToWidth(170, Qt::SmoothTransformation));
+    image->setFixedSize(image->pixmap().size());
     header->addWidget(image);
   }
   column->addLayout(header);
@@ -123,7 +129,12 @@ void PageView::Build() {
     } else if (c->kind == ControlKind::Button) {
       buttons->addWidget(w);
     } else if (c->placement == Placement::SameRow && row >= 0) {
+      if (label) form->addWidget(label, row, col++);
       form->addWidget(w, row, col++);
+    } else if (c->kind == ControlKind::ScrollBar) {  // caption above, bar below
+      form->addWidget(label, ++row, 0, 1, 4);
+      form->addWidget(w, ++row, 0, 1, 2);
+      col = 2;
     } else {
       ++row;
       col = 0;
@@ -145,11 +156,15 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
   switch (c.kind) {
     case ControlKind::Edit: {
       auto* edit = new QLineEdit(panel);
-      edit->setFixedSize(70, 18);
+      edit->setFixedSize(56, 18);
       auto* l = new QLabel(Q(c.caption), panel);
-      if (Q(c.caption).size() > 30) {  // two lines for a long caption
+      // A caption wider than its column wraps; word breaks cost about a
+      // quarter more room than the plain width.
+      const int advance = l->fontMetrics().horizontalAdvance(l->text());
+      if (advance > kLabelWidth) {
         l->setWordWrap(true);
-        l->setMinimumHeight(2 * l->fontMetrics().lineSpacing() + 2);
+        const int lines = std::min(3, (advance * 5 / 4 + kLabelWidth - 1) / kLabelWidth);
+        l->setMinimumHeight(lines * l->fontMetrics().lineSpacing() + 2);
       }
       l->setObjectName(Q(c.labelName.empty() ? c.name + "Label" : c.labelName));
       l->setBuddy(edit);
@@ -166,8 +181,8 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
     }
     case ControlKind::RadioGroup: {
       auto* box = new QGroupBox(Q(c.caption), panel);
-      QBoxLayout* layout = ItemsInARow(c) ? static_cast<QBoxLayout*>(new QHBoxLayout(box))
-                                        : new QVBoxLayout(box);
+      QBoxLayout* layout =
+          ItemsInARow(c) ? static_cast<QBoxLayout*>(new QHBoxLayout(box)) : new QVBoxLayout(box);
       layout->setContentsMargins(4, 0, 4, 0);
       layout->setSpacing(0);
       auto* group = new QButtonGroup(box);

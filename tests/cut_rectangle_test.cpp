@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "gcode/numbers.h"
+#include "support/page_fixture.h"
+#include "wizards/cut_rectangle/cut_rectangle_page.h"
+
+namespace verlo {
+namespace {
+
+using test::Lines;
+using CutRectangle = test::PageFixture<TFrame7>;
+
+TEST_F(CutRectangle, DefaultsGiveTheThirtyOneLines) {
+  EXPECT_EQ(Create(), (Lines{"(Téglalap kivágás - cut rectangle)",
+                             " ",
+                             "(kezdőpont X0.0000 Y0.0000 Z0.0000)",
+                             "(téglalap átmérői X20 Y30)",
+                             "(marás mélysége -2.0000)",
+                             "(forgásirány CW)",
+                             "(Spirál pályán folyamatosan le)",
+                             "(csak egy téglalap kivágás készül)",
+                             "G21 G90",
+                             "G0 Z5.0000",
+                             "G0 X0.0000 Y0.0000",
+                             "T1 M6",
+                             "S1000 M3",
+                             "G4 P2000",
+                             "G1 X0.0000 Y0.0000 F300",
+                             "G1 Z0.0000 F150",
+                             "(főciklus)",
+                             "G1 X0.0000 Y30.0000 Z-0.5000 F300",
+                             "G1 X20.0000 Y30.0000 Z-1.0000",
+                             "G1 X20.0000 Y0.0000 Z-1.5000",
+                             "G1 X0.0000 Y0.0000 Z-2.0000",
+                             "G1 X0.0000 Y30.0000 Z-2.0000 F300",
+                             "G1 X20.0000 Y30.0000 Z-2.0000",
+                             "G1 X20.0000 Y0.0000 Z-2.0000",
+                             "G1 X0.0000 Y0.0000 Z-2.0000",
+                             "(főciklus vége)",
+                             "G1 Z0.0000 F150",
+                             "G0 Z5.0000",
+                             "G0 X0.0000 Y0.0000",
+                             "M5",
+                             "M30"}));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CutRectangle, StraightCcwInThreePasses) {
+  Check("CheckBox_szc_", false);
+  Set("Edit_szc_", "0,8");
+  Radio("RadioGroup_zi_", 0);
+  Radio("RadioGroup_cw_", 1);
+  const Lines& l = Create();
+  EXPECT_EQ(page.Values().passes, 3);
+  EXPECT_EQ(Slice(l, 5, 11),
+            (Lines{"(mélységi ciklusok száma 3)", "(ciklusonkénti mélység -0.6667)",
+                   "(lépésenkénti max fogási mélység 0.8)", "(forgásirány CCW)",
+                   "(Z tengely egyenesen le mozog)", "(csak egy téglalap kivágás készül)"}));
+  const Lines pass = {"G1 X20.0000 Y0.0000 F300", "G1 X20.0000 Y30.0000", "G1 X0.0000 Y30.0000",
+                      "G1 X0.0000 Y0.0000"};
+  size_t at = 20;  // after "(főciklus)"
+  for (const char* level : {"G1 Z-0.6667 F150", "G1 Z-1.3333 F150", "G1 Z-2.0000 F150"}) {
+    EXPECT_EQ(l[at + 1], level);
+    EXPECT_EQ(Slice(l, at + 2, at + 6), pass);
+    at += 6;
+  }
+  EXPECT_EQ(l[at], "(főciklus vége)");  // no level lap after a straight entry
+}
+
+TEST_F(CutRectangle, RampDescendsAPassPerLapThenALevelLap) {
+  Check("CheckBox_szc_", false);
+  Set("Edit_szc_", "0,5");  // an exact multiple: 5 passes of -0.4
+  Check("CheckBox_msg_", false);
+  const Lines& l = Create();
+  EXPECT_EQ(page.Values().passes, 5);
+  EXPECT_EQ(Slice(l, 8, 12),
+            (Lines{"G1 X0.0000 Y30.0000 Z-0.1000 F300", "G1 X20.0000 Y30.0000 Z-0.2000",
+                   "G1 X20.0000 Y0.0000 Z-0.3000", "G1 X0.0000 Y0.0000 Z-0.4000"}));
+  EXPECT_EQ(l[27], "G1 X0.0000 Y0.0000 Z-2.0000");
+  EXPECT_EQ(
+      Slice(l, 28, 33),
+      (Lines{"G1 X0.0000 Y30.0000 Z-2.0000 F300", "G1 X20.0000 Y30.0000 Z-2.0000",
+             "G1 X20.0000 Y0.0000 Z-2.0000", "G1 X0.0000 Y0.0000 Z-2.0000", "G1 Z0.0000 F150"}));
+}
+
+TEST_F(CutRectangle, RefusedToolDiameterReadsZero) {
+  Set("Edit_sz_", " ");
+  EXPECT_TRUE(Create().empty());
+  EXPECT_EQ(page.Find("Edit_sz_")->text, "0");
+  EXPECT_EQ(page.Values().D, 0);
+  EXPECT_EQ(page.Find("Edit_rc_")->text, "0");
+  EXPECT_EQ(messages.Texts(),
+            (Lines{"Szerszám átmérője \"0\", vagy nem adtál meg értéket.",
+                   "A sarokrádiusz \"0\", vagy nem adtál meg értéket. Értéke minimum a "
+                   "szerszámátmérő fele."}));
+}
+
+TEST_F(CutRectangle, SizeMessagesAndAToolWideRectangle) {
+  Set("Edit_xd_", "");
+  Set("Edit_yd_", "4,99");
+  EXPECT_TRUE(Create().empty());
+  EXPECT_EQ(messages.Texts(), (Lines{"A négyzetzseb X átmérője \"0\", vagy nem adtál meg értéket.",
+                                     "A négyzetzseb Y átmérője kisebb mint a szerszám átmérője."}));
+  // The path is computed only after passing checks: the count stays.
+  EXPECT_EQ(page.Values().passes, 1);
+  Set("Edit_xd_", "5");
+  Set("Edit_yd_", "5");
+  const Lines& l = Create();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(l[18], "G1 X5.0000 Y5.0000 Z-1.0000");
+}
+
+TEST_F(CutRectangle, SeriesAndNoTool) {
+  Radio("RadioGroup_s_", 1);
+  Check("CheckBox_szsz_", true);
+  Radio("RadioGroup_h_", 1);
+  Set("Edit_x_", "-10");
+  const size_t first = Create().size();
+  const Lines& l = Create();
+  ASSERT_EQ(l.size(), 2 * first);
+  EXPECT_EQ(l[7], "(sorozat téglalap kivágások készülnek)");
+  EXPECT_EQ(Slice(l, 8, 12),
+            (Lines{"G0 Z5.0000", "G0 X-10.0000 Y0.0000", "M7", "G1 X-10.0000 Y0.0000 F300"}));
+  EXPECT_EQ(Slice(l, first - 3, first), (Lines{"G0 X-10.0000 Y0.0000", " ", " "}));
+  for (const auto& line : l)
+    EXPECT_TRUE(line[0] != 'T' && line[0] != 'S' && line != "G4 P2000" && line != "M5" &&
+                line != "M9" && line != "M30" && line != "G21 G90")
+        << line;
+}
+
+}  // namespace
+}  // namespace verlo

@@ -1,0 +1,43 @@
+// The rectangle pocket page: an axis-parallel pocket cleared at each depth
+// level by its centre line and by rectangular rings growing out from it.
+#pragma once
+
+#include "wizards/common/rectangle_page.h"
+
+namespace verlo {
+
+extern const char kStepOverTooSmallMessage[];
+
+class TFrame4 : public RectanglePage {
+ public:
+  explicit TFrame4(MessageBox& messages);
+
+  std::string Title() const override { return "Téglalapzseb (rectangle pocket)"; }
+  std::string Diagram() const override { return "rectangle_pocket.jpg"; }
+
+  void CheckParameters() override;
+  void ComputePath() override;
+  void WriteComments() override;
+  void WriteProgram() override;
+  void ScrollBar1Change();
+
+  // The derived path values.
+  struct Path {
+    long double so = 0;          // step-over
+    long double Xc = 0, Yc = 0;  // start of the centre line
+    long double Lx = 0, Ly = 0;  // its extents (one is 0)
+    int n = 0;                   // full rings per level
+    long double r = 0;           // width of the last partial ring
+  };
+  const Path& PathValues() const { return path_; }
+
+ private:
+  int Position() const { return Find("ScrollBar1")->position; }
+  // The four sides of a ring from its corner (a, b), extents w x h.
+  void WriteRing(long double a, long double b, long double w, long double h);
+
+  Path path_;
+  int position_ = 0;  // the scroll bar as last checked
+};
+
+}  // namespace verlo
