@@ -78,6 +78,28 @@ TEST(Cli, UsageErrorsListWhatIsValid) {
   EXPECT_NE(r.out.find("verlo-gcode PAGE"), std::string::npos);
 }
 
+TEST(Cli, RectanglePagesAndTheScrollBar) {
+  CliRun r = Cli({"rectangle-pocket", "Edit_xd_=30", "Edit_yd_=20", "Edit_sz_=6", "ScrollBar1=40",
+                  "--controls"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("Label4\tlabel\t40 %\t"), std::string::npos);  // the handler ran
+  EXPECT_NE(r.out.find("Label5\tlabel\t2,4000 mm\t"), std::string::npos);
+  EXPECT_NE(r.out.find("ScrollBar1\tscroll\t40\t"), std::string::npos);
+  r = Cli({"rectangle-pocket", "Edit_xd_=30", "Edit_yd_=20", "Edit_sz_=6", "ScrollBar1=40"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("(oldalirányú fogás 40%)\n"), std::string::npos);
+  EXPECT_NE(r.out.find("G1 X3.0000 Y3.0000 F150\nG1 X3.0000 Y17.0000 F300\n"), std::string::npos);
+  r = Cli({"rectangle-pocket", "ScrollBar1=101"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("valid values: 0..100"), std::string::npos);
+  r = Cli({"rectangle-pocket", "ScrollBar1=0"});
+  EXPECT_EQ(r.status, 1);
+  r = Cli({"cut-rectangle", "RadioGroup_zi_=0", "CheckBox_msg_=0"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("G1 Z-2.0000 F150\nG1 X0.0000 Y30.0000 F300\n"), std::string::npos);
+  EXPECT_EQ(Cli({"cut-rectangle", "Button3=1"}).status, 2);  // the idle button is no control to set
+}
+
 TEST(Cli, ControlsListing) {
   const CliRun r = Cli({"cut-circle", "CheckBox_szc_=0", "--controls"});
   EXPECT_EQ(r.status, 0);

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "shell/qt/main_window.h"
@@ -119,6 +120,34 @@ class GuiTest : public QObject {
              std::string("'abc' is not a valid floating point value"));
     QVERIFY(f.messages.shown.back().error);
     QCOMPARE(memo->toPlainText(), series);  // series mode: the earlier program stays
+  }
+
+  void rectanglePocketShowsItsStepOver() {
+    Fixture f;
+    auto* combo = f.Get<QComboBox>("ComboBox1");
+    combo->setCurrentIndex(2);
+    emit combo->activated(2);
+    QWidget* page = f.Get<QWidget>("Frame41");
+    QVERIFY(page->isVisible());
+    QCOMPARE(f.Get<QLabel>("Label4", page)->text(), QString("50 %"));
+    QCOMPARE(f.Get<QLabel>("Label5", page)->text(), QString("2,5000 mm"));
+    f.Get<QScrollBar>("ScrollBar1", page)->setValue(40);
+    QCOMPARE(f.Get<QLabel>("Label4", page)->text(), QString("40 %"));
+    QCOMPARE(f.Get<QLabel>("Label5", page)->text(), QString("2,0000 mm"));
+    QVERIFY(!f.Get<QLineEdit>("Edit_rc_", page)->isEnabled());
+    QVERIFY(!f.Get<QPushButton>("Button3", page)->isEnabled());
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    QVERIFY(
+        f.Get<QPlainTextEdit>("Memo1", page)->toPlainText().contains("(oldalirányú fogás 40%)"));
+    // Cut rectangle: the refused tool diameter is shown as "0".
+    combo->setCurrentIndex(4);
+    emit combo->activated(4);
+    QWidget* cut = f.Get<QWidget>("Frame71");
+    f.Get<QLineEdit>("Edit_sz_", cut)->clear();
+    QTest::mouseClick(f.Get<QPushButton>("Button1", cut), Qt::LeftButton);
+    QCOMPARE(f.Get<QLineEdit>("Edit_sz_", cut)->text(), QString("0"));
+    QCOMPARE(f.Get<QLineEdit>("Edit_rc_", cut)->text(), QString("0"));
+    QCOMPARE(f.messages.shown.size(), size_t{2});
   }
 
   void exitSignalsAndCloses() {
