@@ -77,7 +77,10 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
     view->hide();
     views_.push_back(view);
     view->setFixedWidth(585);
-    pageHeight = std::max(pageHeight, view->layout()->minimumSize().height());
+    QLayout* layout = view->layout();
+    const int needed = layout->hasHeightForWidth() ? layout->totalHeightForWidth(585)
+                                                   : layout->totalMinimumSize().height();
+    pageHeight = std::max(pageHeight, needed);
   }
   for (PageView* view : views_) view->setGeometry(0, 50, 585, pageHeight);
   setFixedSize(585, 50 + pageHeight);

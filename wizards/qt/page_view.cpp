@@ -46,9 +46,6 @@ QPixmap LoadDiagram(const std::string& name) {
   return QPixmap::fromImage(q.copy());
 }
 
-// Width of the caption column beside the edits.
-constexpr int kLabelWidth = 120;
-
 // Radio groups whose caption would not fit half the panel.
 bool WideGroup(const Control& c) {
   return QString::fromUtf8(c.caption.c_str()).size() > 28;
@@ -106,6 +103,10 @@ void PageView::Build() {
     header->addWidget(image);
   }
   column->addLayout(header);
+  // The caption column is narrower where a row holds two edits.
+  labelWidth_ = 200;
+  for (const Control* c : page_.Controls())
+    if (c->kind == ControlKind::Edit && c->placement == Placement::SameRow) labelWidth_ = 120;
   auto* form = new QGridLayout;
   form->setSpacing(1);
   form->setColumnStretch(0, 1);
@@ -158,12 +159,12 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
       auto* edit = new QLineEdit(panel);
       edit->setFixedSize(56, 18);
       auto* l = new QLabel(Q(c.caption), panel);
-      // A caption wider than its column wraps; word breaks cost about a
-      // quarter more room than the plain width.
-      const int advance = l->fontMetrics().horizontalAdvance(l->text());
-      if (advance > kLabelWidth) {
+      // A caption wider than its column wraps onto the lines it needs; word
+      // breaks cost about a quarter more room than the plain width.
+      const int width = labelWidth_, advance = l->fontMetrics().horizontalAdvance(l->text());
+      if (advance > width) {
         l->setWordWrap(true);
-        const int lines = std::min(3, (advance * 5 / 4 + kLabelWidth - 1) / kLabelWidth);
+        const int lines = std::min(3, (advance * 5 / 4 + width - 1) / width);
         l->setMinimumHeight(lines * l->fontMetrics().lineSpacing() + 2);
       }
       l->setObjectName(Q(c.labelName.empty() ? c.name + "Label" : c.labelName));

@@ -44,6 +44,7 @@ class PageView : public QWidget {
   std::map<std::string, QButtonGroup*> groups_;
   uint64_t shownRevision_ = ~uint64_t{0};
   bool memoEdited_ = false;
+  int labelWidth_ = 200;  // room for an edit's caption
   bool copying_ = false;
 };
 
