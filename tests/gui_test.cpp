@@ -30,7 +30,7 @@ class GuiTest : public QObject {
     test::ScriptedSaveDialog dialog;
     DiskFileSystem files;
     TForm1Widget window{messages, dialog, files, {}};
-    Fixture() {
+    explicit Fixture(bool hostFolder = true) : drive(hostFolder) {
       window.show();
       window.Activate();
     }
@@ -147,6 +147,49 @@ class GuiTest : public QObject {
     QTest::mouseClick(f.Get<QPushButton>("Button1", cut), Qt::LeftButton);
     QCOMPARE(f.Get<QLineEdit>("Edit_sz_", cut)->text(), QString("0"));
     QCOMPARE(f.Get<QLineEdit>("Edit_rc_", cut)->text(), QString("0"));
+    QCOMPARE(f.messages.shown.size(), size_t{2});
+  }
+
+  void standAloneSavesAndCancelSavesNothing() {
+    Fixture f;
+    QWidget* page = f.CutCircle();
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    auto* send = f.Get<QPushButton>("Button3");
+    QTest::mouseClick(send, Qt::LeftButton);  // the dialog is cancelled
+    QCOMPARE(f.dialog.runs, 1);
+    QVERIFY(!test::TempDrive::Read(f.drive.Host() + "/file.txt"));
+    QVERIFY(!test::TempDrive::Read(f.drive.Host() + "/adatcsere.txt"));
+    QVERIFY(page->isVisible());
+    QTest::mouseClick(f.Get<QCheckBox>("CheckBox1"), Qt::LeftButton);
+    QCOMPARE(send->text(), QString("Mentés"));
+    f.dialog.answers = {f.drive.Root() + "/kor.tap"};
+    QTest::mouseClick(send, Qt::LeftButton);
+    const auto tap = test::TempDrive::Read(f.drive.Root() + "/kor.tap");
+    QVERIFY(tap && tap->substr(tap->size() - 9) == "M5\r\nM30\r\n");
+    QVERIFY(!test::TempDrive::Read(f.drive.Host() + "/file.txt"));
+    QVERIFY(!test::TempDrive::Read(f.drive.Host() + "/adatcsere.txt"));
+    QVERIFY(page->isVisible());
+    QCOMPARE(send->text(), QString("Mentés"));
+    QVERIFY(f.messages.shown.empty());
+  }
+
+  void aMissingHostFolderIsReported() {
+    Fixture f(false);
+    QWidget* page = f.CutCircle();
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    f.dialog.answers = {f.drive.Root() + "/kor.tap"};
+    QTest::mouseClick(f.Get<QPushButton>("Button3"), Qt::LeftButton);
+    QCOMPARE(f.messages.shown.size(), size_t{1});
+    QVERIFY(f.messages.shown[0].error);
+    QVERIFY(f.messages.shown[0].text.find(f.drive.Host() + "/file.txt") != std::string::npos);
+    QVERIFY(page->isVisible());
+    QCOMPARE(f.Get<QPlainTextEdit>("Memo1", page)->document()->blockCount(), 27);
+    QTest::mouseClick(f.Get<QPushButton>("Button4"), Qt::LeftButton);  // reported, stays open
+    QCOMPARE(f.messages.shown.size(), size_t{2});
+    QVERIFY(f.window.isVisible());
+    QTest::mouseClick(f.Get<QCheckBox>("CheckBox1"), Qt::LeftButton);
+    QTest::mouseClick(f.Get<QPushButton>("Button4"), Qt::LeftButton);  // stand-alone: closes
+    QVERIFY(!f.window.isVisible());
     QCOMPARE(f.messages.shown.size(), size_t{2});
   }
 
