@@ -359,6 +359,28 @@ std::vector<Point> Samples(const Move& m, double spacing) {
   return points;
 }
 
+Trace LinesOf(const Trace& trace, int first, int last) {
+  Trace part;
+  part.ok = trace.ok;
+  part.error = trace.error;
+  for (const Move& m : trace.moves)
+    if (m.lineNo >= first && m.lineNo <= last) part.moves.push_back(m);
+  return part;
+}
+
+double DistanceXY(const Point& p, const Point& a, const Point& b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+  double t = length2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+}
+
+std::string ProgramText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
 std::vector<Point> CuttingPoints(const Trace& trace, double surfaceZ, double spacing) {
   std::vector<Point> points;
   for (const Move& m : trace.moves) {

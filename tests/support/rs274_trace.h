@@ -62,6 +62,16 @@ double Sweep(const Move& move);
 // path. Arcs honour the turn sense, extra turns and the helical axis move.
 std::vector<Point> Samples(const Move& move, double spacing = 0.5);
 
+// The moves made by program lines first..last (1-based), as a trace of their
+// own: one program in a listing of several.
+Trace LinesOf(const Trace& trace, int first, int last);
+
+// Distance in XY from p to the segment a..b.
+double DistanceXY(const Point& p, const Point& a, const Point& b);
+
+// The program as one text, one line each, for failure messages.
+std::string ProgramText(const std::vector<std::string>& lines);
+
 // The sampled points of the feed and arc moves that lie below `surfaceZ`
 // (by more than 1e-6): the points where the tool is in the material.
 std::vector<Point> CuttingPoints(const Trace& trace, double surfaceZ, double spacing = 0.5);
