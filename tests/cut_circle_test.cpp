@@ -180,6 +180,21 @@ TEST_F(CutCircle, CircleSmallerThanToolAndEqualToIt) {
   EXPECT_EQ(l[17], "G2 X0.0000 Y0.0000 Z-1.0000 R0.0000 F300");
 }
 
+TEST_F(CutCircle, WordsPastTheFortiethCharacterKeepTheirPoint) {
+  // A helix line this long has its R word past column 40; the coordinate
+  // words are written with a point, so the program stays readable.
+  Set("Edit_x_", "-1234,5");
+  Set("Edit_y_", "-2345,25");
+  Set("Edit_z_", "-10,125");
+  Set("Edit_r_", "120");
+  const Lines& l = Create();
+  EXPECT_EQ(l[17], "G2 X-1177.0000 Y-2345.2500 Z-11.1250 R57.5000 F300");
+  // A typed text quoted in a long comment keeps the commas after column 40.
+  EXPECT_EQ(l[2], "(kezdőpont X-1234.5 Y-2345.25 Z-10.125)");
+  Set("Edit_x_", "-1234,50000000000");
+  EXPECT_EQ(Create()[2], "(kezdőpont X-1234.50000000000 Y-2345.25 Z-10,125)");
+}
+
 TEST_F(CutCircle, PositiveDepthIsOnlyAWarning) {
   Set("Edit_m_", "1");
   const Lines& l = Create();
