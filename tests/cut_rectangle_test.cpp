@@ -95,6 +95,47 @@ TEST_F(CutRectangle, RefusedToolDiameterReadsZero) {
                    "szerszámátmérő fele."}));
 }
 
+TEST_F(CutRectangle, EveryCheckInOneRun) {
+  Set("Edit_m_", "");
+  Set("Edit_sz_", "0");
+  Set("Edit_xd_", "0");
+  Set("Edit_yd_", "-1");  // smaller than the diameter, now read as 0
+  Check("CheckBox_szc_", false);
+  Set("Edit_szc_", "0");
+  Set("Edit_szsz_", "");
+  Set("Edit_ff_", "0");
+  Set("Edit_g1_", "");
+  Set("Edit_g23_", " ");
+  EXPECT_TRUE(Create().empty());
+  EXPECT_EQ(
+      messages.Texts(),
+      (Lines{"Marás mélyége \"0\", vagy nem adtál meg értéket.",
+             "Szerszám átmérője \"0\", vagy nem adtál meg értéket.",
+             "A négyzetzseb X átmérője \"0\", vagy nem adtál meg értéket.",
+             "A négyzetzseb Y átmérője kisebb mint a szerszám átmérője.",
+             "A sarokrádiusz \"0\", vagy nem adtál meg értéket. Értéke minimum a "
+             "szerszámátmérő fele.",
+             "Lépésenkénti maximális fogási mélység \"0\", vagy nem adtál meg értéket.",
+             "Szerszám száma \"0\", vagy nem adtál meg értéket.",
+             "Főorsó fordulat \"0\", vagy nem adtál meg értéket.",
+             "G1 előtolási értékét nem adtad meg.", "G2 és G3 előtolási értékét nem adtad meg."}));
+  for (const auto& m : messages.shown) EXPECT_EQ(m.caption, test::kErrorCaption);
+  // A positive depth is only a warning.
+  Set("Edit_m_", "2");
+  Set("Edit_sz_", "5");
+  Set("Edit_xd_", "20");
+  Set("Edit_yd_", "30");
+  Check("CheckBox_szc_", true);
+  Set("Edit_szsz_", "1");
+  Set("Edit_ff_", "1000");
+  Set("Edit_g1_", "150");
+  Set("Edit_g23_", "300");
+  const Lines& l = Create();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Figyelmeztetés");
+  EXPECT_EQ(l[20], "G1 X0.0000 Y0.0000 Z2.0000");
+}
+
 TEST_F(CutRectangle, SizeMessagesAndAToolWideRectangle) {
   Set("Edit_xd_", "");
   Set("Edit_yd_", "4,99");
