@@ -9,75 +9,36 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/rs274_trace.h"
+#include "tests/support/interpreter_harness.h"
 #include "wizards/rectangle_pocket/rectangle_pocket_page.h"
 
 namespace verlo {
 namespace {
 
 using test::Move;
+using test::Num;
 using test::Point;
 using test::Trace;
 
-#define SKIP_WITHOUT_RS274() \
-  if (!test::Rs274Available()) GTEST_SKIP() << "rs274 not installed: interpreter checks skipped"
-
-struct Quiet : MessageBox {
-  void Show(const std::string&, const std::string&) override {}
-};
-
-double Num(std::string text) {
-  std::replace(text.begin(), text.end(), ',', '.');
-  return std::stod(text);
-}
-
 // One pocket as the user enters it.
-struct Case {
-  std::string x = "0", y = "0", z = "0", safe = "5";
-  std::string depth = "-2", xd = "20", yd = "30", tool = "5";
+struct Case : test::RectangleCase {
   int percent = 50;
-  std::string step;  // empty: "nincs"
-  int ccw = 0, ramp = 1;
-  int coolant = 0, m4 = 0;
-  bool noTool = false, comments = true;
 
   double D() const { return Num(tool); }
   double StepOver() const { return percent * D() / 100; }
-  double MaxStep() const {
-    const double d = std::fabs(Num(depth));
-    return step.empty() ? d : std::min(d, std::fabs(Num(step)));
-  }
   // More than 99 rings a level: the page refuses the pocket.
   bool TooManyRings() const { return 200 * StepOver() <= std::min(Num(xd), Num(yd)) - D() + 1e-9; }
-  std::string Describe() const {
-    return "corner " + x + "/" + y + " Z" + z + " size " + xd + "x" + yd + " depth " + depth +
-           " tool " + tool + " step-over " + std::to_string(percent) + "% step " +
-           (step.empty() ? "none" : step) + (ccw ? " CCW" : " CW") + (ramp ? " ramp" : " straight");
+
+ protected:
+  void EnterOwn(WizardPage& page) const override {
+    RectangleCase::EnterOwn(page);
+    page.Find("ScrollBar1")->position = percent;
+    page.Fire("ScrollBar1");
+  }
+  std::string Shape() const override {
+    return RectangleCase::Shape() + " step-over " + std::to_string(percent) + "%";
   }
 };
-
-void Enter(TFrame4& page, const Case& c) {
-  const std::pair<const char*, std::string> texts[] = {
-      {"Edit_x_", c.x},     {"Edit_y_", c.y},   {"Edit_z_", c.z},   {"Edit_zsb_", c.safe},
-      {"Edit_m_", c.depth}, {"Edit_xd_", c.xd}, {"Edit_yd_", c.yd}, {"Edit_sz_", c.tool}};
-  for (const auto& [name, text] : texts) page.Find(name)->text = text;
-  page.Find("ScrollBar1")->position = c.percent;
-  page.Fire("ScrollBar1");
-  page.Find("CheckBox_szc_")->checked = c.step.empty();
-  page.Fire("CheckBox_szc_");
-  if (!c.step.empty()) page.Find("Edit_szc_")->text = c.step;
-  page.Find("CheckBox_szsz_")->checked = c.noTool;
-  page.Fire("CheckBox_szsz_");
-  page.Find("CheckBox_msg_")->checked = c.comments;
-  const std::pair<const char*, int> radios[] = {{"RadioGroup_cw_", c.ccw},
-                                                {"RadioGroup_zi_", c.ramp},
-                                                {"RadioGroup_h_", c.coolant},
-                                                {"RadioGroup_m34_", c.m4}};
-  for (const auto& [name, index] : radios) {
-    page.Find(name)->itemIndex = index;
-    page.Fire(name);
-  }
-}
 
 // Grid steps over a length: about a quarter tool apart, at most 60.
 int Divisions(double length, double D) {
@@ -89,20 +50,12 @@ int Divisions(double length, double D) {
 void CheckPocket(const Trace& own, const Case& c) {
   SCOPED_TRACE(c.Describe());
   ASSERT_FALSE(own.moves.empty());
-  const double x0 = Num(c.x), y0 = Num(c.y), z0 = Num(c.z), D = c.D();
-  const double bottom = z0 + Num(c.depth), step = c.MaxStep(), so = c.StepOver();
+  const double x0 = Num(c.x), y0 = Num(c.y), z0 = c.Z0(), D = c.D();
+  const double bottom = c.Bottom(), step = c.MaxStep(), so = c.StepOver();
   // Where the tool centre may go: a radius inside the walls.
   const double left = x0 + D / 2, right = x0 + Num(c.xd) - D / 2;
   const double front = y0 + D / 2, back = y0 + Num(c.yd) - D / 2;
-  EXPECT_NEAR(test::MinZ(own), bottom, 1.0001e-4);
-
-  for (const Move& m : own.moves) {
-    if (m.kind != Move::Traverse) continue;
-    EXPECT_GE(m.z, z0) << "rapid into the material, line " << m.lineNo;
-    if (std::hypot(m.x - m.startX, m.y - m.startY) > 1e-9) {
-      EXPECT_NEAR(m.z, z0 + Num(c.safe), 1e-4) << "rapid across below the safe height";
-    }
-  }
+  test::CheckDepthAndRapids(own, c);
 
   double worstOut = 0;
   for (const Point& p : test::CuttingPoints(own, z0, 0.25))
@@ -175,16 +128,6 @@ void CheckPocket(const Trace& own, const Case& c) {
   }
 }
 
-int FailureCount() {
-  return ::testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
-}
-
-Trace Interpret(const std::vector<std::string>& lines) {
-  Trace trace = test::RunRs274(lines);
-  EXPECT_TRUE(trace.ok) << trace.error << "\nprogram:\n" << test::ProgramText(lines);
-  return trace;
-}
-
 TEST(RectanglePocketInterpreter, GridOfSinglePockets) {
   SKIP_WITHOUT_RS274();
   Case geometries[5];
@@ -213,15 +156,12 @@ TEST(RectanglePocketInterpreter, GridOfSinglePockets) {
   geometries[4].yd = "35,5";
   geometries[4].tool = "1";
   const int percents[] = {10, 25, 40, 50, 73, 85, 100};
-  // Depth with max step: none, 0,6, exact multiples, one pass despite a step,
-  // a step typed negative.
-  const std::pair<const char*, const char*> passes[] = {
-      {"-2", ""}, {"-3,7", "0,6"}, {"-2", "0,5"}, {"-3", "1"}, {"-0,3", "0,6"}, {"-1,5", "-0,4"}};
 
-  int n = 0, failedCases = 0, refused = 0;
+  std::vector<Case> cases;
+  int n = 0, refused = 0;
   for (const Case& g : geometries)
     for (int percent : percents)
-      for (const auto& [depth, step] : passes) {
+      for (const auto& [depth, step] : test::kDepthPasses) {
         const int k = n++;
         if (&g == &geometries[4] && k % 3 != 0) continue;  // fewer of the slow ones
         Case c = g;
@@ -229,34 +169,21 @@ TEST(RectanglePocketInterpreter, GridOfSinglePockets) {
         c.depth = depth;
         c.step = step;
         c.ccw = k % 2;
-        c.ramp = (k / 2 + percent) % 2;
-        c.coolant = k % 3;
-        c.m4 = k / 3 % 2;
-        c.noTool = k % 5 == 4;
-        c.comments = k % 4 != 1;
-        SCOPED_TRACE(c.Describe());
-        Quiet q;
-        TFrame4 page(q);
-        page.StartUp();
-        Enter(page, c);
-        page.Button1Click();
-        if (c.TooManyRings()) {
-          EXPECT_NE(page.Values().error, 0) << "more than 99 rings accepted";
-          EXPECT_EQ(page.Memo1().Count(), 0u);
-          ++refused;
+        c.entry = (k / 2 + percent) % 2;
+        c.VaryOptions(k);
+        if (!c.TooManyRings()) {
+          cases.push_back(c);
           continue;
         }
-        ASSERT_EQ(page.Values().error, 0);
-        const std::vector<std::string> lines = page.Memo1().Lines();
-        const int before = FailureCount();
-        const Trace trace = Interpret(lines);
-        if (trace.ok) CheckPocket(trace, c);
-        if (FailureCount() > before) {
-          ADD_FAILURE() << "listing:\n" << test::ProgramText(lines);
-          ASSERT_LT(++failedCases, 5) << "stopping after 5 failing cases";
-        }
+        SCOPED_TRACE(c.Describe());
+        test::QuietPage<TFrame4> run;
+        run.Create(c);
+        EXPECT_NE(run.page.Values().error, 0) << "more than 99 rings accepted";
+        EXPECT_EQ(run.page.Memo1().Count(), 0u);
+        ++refused;
       }
   EXPECT_GT(refused, 0);
+  test::RunGrid<TFrame4>(cases, CheckPocket);
 }
 
 // Series mode: several pockets in one listing, each checked on its own lines.
@@ -274,37 +201,10 @@ TEST(RectanglePocketInterpreter, SeriesListingClearsEachPocket) {
   pockets[1].tool = "4";
   pockets[1].percent = 75;
   pockets[1].ccw = 1;
-  pockets[1].ramp = 0;
+  pockets[1].entry = 0;
   pockets[1].coolant = 2;
   pockets[1].noTool = true;
-
-  for (bool comments : {true, false}) {
-    Quiet q;
-    TFrame4 page(q);
-    page.StartUp();
-    page.Find("RadioGroup_s_")->itemIndex = 1;
-    page.Fire("RadioGroup_s_");
-    std::vector<size_t> ends;
-    for (Case c : pockets) {
-      c.comments = comments;
-      Enter(page, c);
-      page.Button1Click();
-      ASSERT_EQ(page.Values().error, 0);
-      ends.push_back(page.Memo1().Count());
-    }
-    std::vector<std::string> lines = {"G21 G90"};
-    for (const std::string& line : page.Memo1().Lines()) lines.push_back(line);
-    lines.push_back("M30");
-    const Trace trace = Interpret(lines);
-    if (!trace.ok) continue;
-    size_t begin = 0;
-    for (size_t i = 0; i < pockets.size(); ++i) {
-      // Listing line k is program line k + 2, after the added "G21 G90".
-      CheckPocket(test::LinesOf(trace, static_cast<int>(begin) + 2, static_cast<int>(ends[i]) + 1),
-                  pockets[i]);
-      begin = ends[i];
-    }
-  }
+  test::RunSeries<TFrame4>(pockets, CheckPocket);
 }
 
 }  // namespace

@@ -1,0 +1,192 @@
+// What the interpreter tests of the milling pages share: a case as the user
+// enters it, pages that run without message boxes, grids of single programs
+// and series listings run through rs274, and the checks every program passes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/rs274_trace.h"
+#include "wizards/common/milling_page.h"
+
+#define SKIP_WITHOUT_RS274()                                             \
+  do {                                                                   \
+    if (!::verlo::test::Rs274Available())                                \
+      GTEST_SKIP() << "rs274 not installed: interpreter checks skipped"; \
+  } while (false)
+
+namespace verlo::test {
+
+using Lines = std::vector<std::string>;
+
+// A number as typed on a page, decimal comma or point.
+double Num(std::string text);
+
+// The fields every milling page has, as text the user types.
+struct MillingCase {
+  virtual ~MillingCase() = default;
+
+  std::string x = "0", y = "0", z = "0", safe = "5";
+  std::string depth = "-2", tool = "5";
+  std::string step;  // empty: "nincs"
+  int ccw = 0;       // RadioGroup_cw_
+  int entry = 1;     // RadioGroup_zi_: 0 straight down, 1 on a ramp or helix
+  int coolant = 0, m4 = 0;
+  bool noTool = false, comments = true;
+
+  double Z0() const { return Num(z); }
+  double Bottom() const { return Num(z) + Num(depth); }
+  double MaxStep() const;
+  // Coolant, spindle sense, tool change and comments taken in turn by the
+  // n-th case of a grid.
+  void VaryOptions(int n);
+
+  // Sets the controls: the shared fields, the page's own, then the check
+  // boxes and radio groups.
+  void Enter(WizardPage& page) const;
+  std::string Describe() const;
+
+ protected:
+  virtual void EnterOwn(WizardPage& page) const = 0;
+  virtual std::string Shape() const = 0;  // the page's own fields, described
+  virtual const char* EntryName() const { return "ramp"; }
+};
+
+// A rectangle from its corner, as both rectangle pages take it.
+struct RectangleCase : MillingCase {
+  std::string xd = "20", yd = "30";
+
+ protected:
+  void EnterOwn(WizardPage& page) const override;
+  std::string Shape() const override;
+};
+
+// Depth and max step of a case.
+using Pass = std::pair<const char*, const char*>;
+
+// Depth with max step: none, 0,6, exact multiples, one pass despite a step,
+// a step typed negative.
+extern const std::vector<Pass> kDepthPasses;
+
+// Each geometry with each pass, cut both ways round and entered both ways;
+// the options vary from case to case.
+template <class Case>
+std::vector<Case> GridCases(const std::vector<Case>& geometries, const std::vector<Pass>& passes) {
+  std::vector<Case> cases;
+  for (const Case& g : geometries)
+    for (const auto& [depth, step] : passes)
+      for (int ccw = 0; ccw < 2; ++ccw)
+        for (int entry = 0; entry < 2; ++entry) {
+          Case c = g;
+          c.depth = depth;
+          c.step = step;
+          c.ccw = ccw;
+          c.entry = entry;
+          c.VaryOptions(static_cast<int>(cases.size()));
+          cases.push_back(c);
+        }
+  return cases;
+}
+
+struct Quiet : MessageBox {
+  void Show(const std::string&, const std::string&) override {}
+};
+
+// A page started as the main window starts it, its messages dropped.
+template <class Page>
+struct QuietPage {
+  QuietPage() { page.StartUp(); }
+  // Enters the case and presses "Létrehozás".
+  const Lines& Create(const MillingCase& c) {
+    c.Enter(page);
+    page.Button1Click();
+    return page.Memo1().Lines();
+  }
+  Quiet quiet;
+  Page page{quiet};
+};
+
+// rs274's trace of the lines, failing the test when it does not accept them.
+Trace Interpret(const Lines& lines);
+
+// The traces of the programs in a series listing that ends at `ends` (line
+// counts): run with "G21 G90" before and "M30" after. Empty when rs274 does
+// not accept the listing.
+std::vector<Trace> InterpretSeries(const Lines& listing, const std::vector<size_t>& ends);
+
+// Every program: its lowest point is start Z + depth, no rapid goes below the
+// start Z, and rapids sideways go at the safe height.
+void CheckDepthAndRapids(const Trace& own, const MillingCase& c);
+
+// Counts the failing cases of a grid: a failing case adds its listing to
+// the failures, and after five the grid stops.
+class FailureBudget {
+ public:
+  // Runs the listing through rs274 and `check` over its trace. False when
+  // the grid should stop.
+  bool Check(const Lines& lines, const std::function<void(const Trace&)>& check);
+
+ private:
+  int failed_ = 0;
+};
+
+// Runs the cases one by one, each on a fresh page.
+template <class Page, class Case, class CheckFn>
+void RunGrid(const std::vector<Case>& cases, CheckFn check) {
+  FailureBudget budget;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Describe());
+    QuietPage<Page> run;
+    const Lines& lines = run.Create(c);
+    ASSERT_EQ(run.page.Values().error, 0);
+    if (!budget.Check(lines, [&](const Trace& trace) { check(trace, c); })) return;
+  }
+}
+
+// Series mode: the cases entered one after another on one page, with
+// comments and without, and each program checked on its own lines.
+template <class Page, class Case, class CheckFn>
+void RunSeries(std::vector<Case> cases, CheckFn check) {
+  for (bool comments : {true, false}) {
+    SCOPED_TRACE(comments ? "with comments" : "without comments");
+    QuietPage<Page> run;
+    run.page.Find("RadioGroup_s_")->itemIndex = 1;
+    run.page.Fire("RadioGroup_s_");
+    std::vector<size_t> ends;
+    for (Case& c : cases) {
+      c.comments = comments;
+      run.Create(c);
+      ASSERT_EQ(run.page.Values().error, 0) << c.Describe();
+      ends.push_back(run.page.Memo1().Count());
+    }
+    const std::vector<Trace> traces = InterpretSeries(run.page.Memo1().Lines(), ends);
+    for (size_t i = 0; i < traces.size(); ++i) check(traces[i], cases[i]);
+  }
+}
+
+// The floor cut along a closed path, in equal pieces (bins): the lowest Z
+// reached in each and the deepest bite below the floor.
+class PathFloor {
+ public:
+  PathFloor(int bins, double surfaceZ) : floor_(bins, surfaceZ), hit_(bins, false) {}
+  // A cut point; its bite is measured against the floor as of the last Settle.
+  void Cut(int bin, double z);
+  // Lowers the floor to the points cut since the last Settle.
+  void Settle();
+
+  double WorstBite() const { return worstBite_; }
+  int Missed() const;                // bins never cut
+  int Shallow(double bottom) const;  // bins left above the bottom
+
+ private:
+  std::vector<double> floor_;
+  std::vector<bool> hit_;
+  std::vector<std::pair<int, double>> pending_;
+  double worstBite_ = 0;
+};
+
+}  // namespace verlo::test
