@@ -1,5 +1,6 @@
 #include "cli/cli_runner.h"
 
+#include <optional>
 #include <ostream>
 
 #include "gcode/numbers.h"
@@ -62,16 +63,14 @@ std::string SettableNames(const WizardPage& page) {
   return Join(names, ", ");
 }
 
-int ParseWhole(const std::string& value, int lo, int hi, const std::string& what) {
-  int v = 0;
+// A whole number from lo to hi, or nothing.
+std::optional<int> WholeInRange(const std::string& value, int lo, int hi) {
   try {
-    v = StrToInt(value);
+    const int v = StrToInt(value);
+    if (v >= lo && v <= hi) return v;
   } catch (const ConvertError&) {
-    v = lo - 1;
   }
-  if (v < lo || v > hi || IsBlank(value))
-    throw UsageError("invalid value '" + value + "' for " + what);
-  return v;
+  return std::nullopt;
 }
 
 // NAME=VALUE: sets the control and runs its handler when the value changed.
@@ -95,23 +94,21 @@ void SetControl(WizardPage& page, const std::string& name, const std::string& va
       std::vector<std::string> valid;
       for (size_t i = 0; i < c->items.size(); ++i)
         if (c->itemEnabled[i]) valid.push_back(std::to_string(i) + " (" + c->items[i] + ")");
-      int v = -1;
-      try {
-        v = ParseWhole(value, 0, static_cast<int>(c->items.size()) - 1, name);
-      } catch (const UsageError&) {
-      }
-      if (v < 0 || !c->itemEnabled[static_cast<size_t>(v)])
+      const auto v = WholeInRange(value, 0, static_cast<int>(c->items.size()) - 1);
+      if (!v || !c->itemEnabled[static_cast<size_t>(*v)])
         throw UsageError("invalid value '" + value + "' for " + name +
                          "; valid values: " + Join(valid, ", "));
-      if (v == c->itemIndex) return;
-      c->itemIndex = v;
+      if (*v == c->itemIndex) return;
+      c->itemIndex = *v;
       break;
     }
     case ControlKind::ScrollBar: {
-      const std::string range = std::to_string(c->min) + ".." + std::to_string(c->max);
-      const int v = ParseWhole(value, c->min, c->max, name + "; valid values: " + range);
-      if (v == c->position) return;
-      c->position = v;
+      const auto v = WholeInRange(value, c->min, c->max);
+      if (!v)
+        throw UsageError("invalid value '" + value + "' for " + name + "; valid values: " +
+                         std::to_string(c->min) + ".." + std::to_string(c->max));
+      if (*v == c->position) return;
+      c->position = *v;
       break;
     }
     default:

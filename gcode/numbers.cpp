@@ -51,10 +51,11 @@ std::string NormaliseFloat(const std::string& t) {
   return out;
 }
 
-// The value's decimal digits to 18 significant places and its decimal exponent.
-void Decimal18(long double v, std::string& digits, int& exponent) {
+// The value's first significant decimal digits (rounded by the C library)
+// and its decimal exponent.
+void DecimalDigits(long double v, int significant, std::string& digits, int& exponent) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.17Le", v);  // d.ddddddddddddddddde±x
+  std::snprintf(buf, sizeof buf, "%.*Le", significant - 1, v);  // d.ddd...e±x
   digits.clear();
   const char* p = buf;
   for (; *p && *p != 'e'; ++p)
@@ -115,7 +116,7 @@ std::string FormatFloat4(long double value, char separator) {
   const bool negative = std::signbit(value);
   std::string digits;
   int exponent = 0;
-  Decimal18(std::fabs(value), digits, exponent);
+  DecimalDigits(std::fabs(value), 18, digits, exponent);
   // Fixed digits: integer part and exactly five decimals (the fifth decides).
   std::string intPart, frac;
   for (int pos = exponent; pos >= 0; --pos) {
@@ -147,13 +148,9 @@ std::string FormatFloat4(long double value, char separator) {
 std::string FloatToStr(long double value, char separator) {
   if (!std::isfinite(value)) return SpecialText(value);
   if (value == 0) return "0";
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14Le", std::fabs(value));
   std::string digits;
-  const char* p = buf;
-  for (; *p && *p != 'e'; ++p)
-    if (IsDigit(*p)) digits += *p;
-  const int exponent = std::atoi(p + 1);
+  int exponent = 0;
+  DecimalDigits(std::fabs(value), 15, digits, exponent);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   std::string out = value < 0 ? "-" : "";
   if (exponent >= 15 || exponent < -5) {

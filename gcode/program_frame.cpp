@@ -8,6 +8,10 @@ std::string N4(long double value) {
   return FormatFloat4(value, '.');
 }
 
+std::string G1XY(long double x, long double y) {
+  return "G1 X" + N4(x) + " Y" + N4(y);
+}
+
 void WriteToolBlock(Listing& listing, const std::string& toolText, const std::string& speedText,
                     bool m4, bool dwell) {
   Emit(listing, "T" + toolText + " M6");

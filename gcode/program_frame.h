@@ -11,6 +11,8 @@ namespace verlo {
 
 // A coordinate word's number: "0.0000" with a decimal point.
 std::string N4(long double value);
+// A straight feed move's words: "G1 X<x> Y<y>".
+std::string G1XY(long double x, long double y);
 
 // "T<tool> M6", "S<speed> M3|M4", "G4 P2000"; the texts are written as typed.
 void WriteToolBlock(Listing& listing, const std::string& toolText, const std::string& speedText,

@@ -115,7 +115,8 @@ TForm1Widget::~TForm1Widget() {
 }
 
 bool TForm1Widget::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
+  if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) &&
+      model_->State().firstActivation != 21)
     QTimer::singleShot(0, this, &TForm1Widget::Activate);
   return QWidget::event(e);
 }

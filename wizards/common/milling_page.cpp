@@ -25,7 +25,7 @@ void MillingPage::Button1Click() {
   wrote_ = false;
   if (v_.series == 0) Memo1().Clear();
   CheckParameters();
-  ComputePath();
+  if (computeAfterRefusal_ || v_.error == 0) ComputePath();
   if (v_.error == 0) {
     WriteComments();
     WriteProgram();
@@ -48,7 +48,7 @@ void MillingPage::AddToolDiameter() {
 void MillingPage::AddMaxStep() {
   Control& edit = Add(MakeEdit("Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "0,6"));
   edit.labelName = "Label11";
-  edit.enabled = edit.labelEnabled = false;
+  edit.enabled = false;
   Add(MakeCheck("CheckBox_szc_", "nincs", true, Placement::SameRow));
 }
 
@@ -83,11 +83,11 @@ void MillingPage::RegisterSharedHandlers() {
   On("Button2", [this] { Button2Click(); });
   On("CheckBox_szc_", [this] {  // CheckBox_szc_Click
     Control& e = *Find("Edit_szc_");
-    e.enabled = e.labelEnabled = !Checked("CheckBox_szc_");
+    e.enabled = !Checked("CheckBox_szc_");
   });
   On("CheckBox_szsz_", [this] {  // CheckBox_szsz_Click
     const bool on = !Checked("CheckBox_szsz_");
-    for (const char* n : {"Edit_szsz_", "Edit_ff_"}) Find(n)->enabled = Find(n)->labelEnabled = on;
+    for (const char* n : {"Edit_szsz_", "Edit_ff_"}) Find(n)->enabled = on;
   });
   On("RadioGroup_s_", [this] {  // RadioGroup_s_Click
     Memo1().Clear();
@@ -113,41 +113,58 @@ void MillingPage::ReadStartPoint() {
   v_.Zoff = StrToFloat(Text("Edit_zsb_"));
 }
 
-void MillingPage::CheckDepth() {
-  const std::string& t = Text("Edit_m_");
-  if (IsBlank(t) || StrToFloat(t) == 0) {
-    Refuse("Marás mélyége \"0\", vagy nem adtál meg értéket.");
-    return;
+bool MillingPage::ReadNonZero(const std::string& field, const std::string& message,
+                              long double& out) {
+  const std::string& t = Text(field);
+  const long double value = IsBlank(t) ? 0 : StrToFloat(t);
+  if (value == 0) {
+    Refuse(message);
+    return false;
   }
-  v_.depth = StrToFloat(t);
-  if (v_.depth > 0)
+  out = value;
+  return true;
+}
+
+bool MillingPage::ReadNonZeroInt(const std::string& field, const std::string& message, int& out) {
+  const std::string& t = Text(field);
+  const int value = IsBlank(t) ? 0 : StrToInt(t);
+  if (value == 0) {
+    Refuse(message);
+    return false;
+  }
+  out = value;
+  return true;
+}
+
+void MillingPage::ReadRequiredInt(const std::string& field, const std::string& message, int& out) {
+  if (IsBlank(Text(field)))
+    Refuse(message);
+  else
+    out = StrToInt(Text(field));
+}
+
+void MillingPage::CheckDepth() {
+  if (ReadNonZero("Edit_m_", "Marás mélyége \"0\", vagy nem adtál meg értéket.", v_.depth) &&
+      v_.depth > 0)
     Message(
         "Marási mélységnek pozitív számot adtál meg. A program tovább megy, mert az adat nem "
-        "rossz, "
-        "csak nem logikus.",
+        "rossz, csak nem logikus.",
         kWarningCaption);
 }
 
 bool MillingPage::CheckToolDiameter() {
-  const std::string& t = Text("Edit_sz_");
-  if (IsBlank(t) || StrToFloat(t) == 0) {
-    Refuse("Szerszám átmérője \"0\", vagy nem adtál meg értéket.");
-    return false;
-  }
-  v_.D = StrToFloat(t);
-  return true;
+  return ReadNonZero("Edit_sz_", "Szerszám átmérője \"0\", vagy nem adtál meg értéket.", v_.D);
 }
 
 void MillingPage::CheckMaxStep() {
   if (Checked("CheckBox_szc_")) {
     v_.step = v_.depth;
   } else {
-    const std::string& t = Text("Edit_szc_");
-    if (IsBlank(t) || StrToFloat(t) == 0) {
-      Refuse("Lépésenkénti maximális fogási mélység \"0\", vagy nem adtál meg értéket.");
+    long double entry = 0;
+    if (!ReadNonZero("Edit_szc_",
+                     "Lépésenkénti maximális fogási mélység \"0\", vagy nem adtál meg értéket.",
+                     entry))
       return;
-    }
-    const long double entry = StrToFloat(t);
     v_.step = std::fabs(entry) >= std::fabs(v_.depth) ? v_.depth : entry;
   }
   // More than 100 passes are not searched for: refuse instead of guessing.
@@ -159,27 +176,13 @@ void MillingPage::CheckToolAndSpindle() {
     v_.tool = 0;
     return;
   }
-  const std::string& tool = Text("Edit_szsz_");
-  if (IsBlank(tool) || StrToInt(tool) == 0)
-    Refuse("Szerszám száma \"0\", vagy nem adtál meg értéket.");
-  else
-    v_.tool = StrToInt(tool);
-  const std::string& speed = Text("Edit_ff_");
-  if (IsBlank(speed) || StrToInt(speed) == 0)
-    Refuse("Főorsó fordulat \"0\", vagy nem adtál meg értéket.");
-  else
-    v_.spindle = StrToInt(speed);
+  ReadNonZeroInt("Edit_szsz_", "Szerszám száma \"0\", vagy nem adtál meg értéket.", v_.tool);
+  ReadNonZeroInt("Edit_ff_", "Főorsó fordulat \"0\", vagy nem adtál meg értéket.", v_.spindle);
 }
 
 void MillingPage::CheckFeeds() {
-  if (IsBlank(Text("Edit_g1_")))
-    Refuse("G1 előtolási értékét nem adtad meg.");
-  else
-    v_.feed1 = StrToInt(Text("Edit_g1_"));
-  if (IsBlank(Text("Edit_g23_")))
-    Refuse("G2 és G3 előtolási értékét nem adtad meg.");
-  else
-    v_.feed23 = StrToInt(Text("Edit_g23_"));
+  ReadRequiredInt("Edit_g1_", "G1 előtolási értékét nem adtad meg.", v_.feed1);
+  ReadRequiredInt("Edit_g23_", "G2 és G3 előtolási értékét nem adtad meg.", v_.feed23);
 }
 
 void MillingPage::ReadOptions() {

@@ -73,6 +73,12 @@ class MillingPage : public WizardPage {
   // Safe height and depth passes. Passes stay 0 when the search failed.
   void ComputeDepthPasses();
 
+  // A required field, refused with its message when empty or zero; the
+  // stored value changes only when accepted.
+  bool ReadNonZero(const std::string& field, const std::string& message, long double& out);
+  bool ReadNonZeroInt(const std::string& field, const std::string& message, int& out);
+  // A field refused only when empty.
+  void ReadRequiredInt(const std::string& field, const std::string& message, int& out);
   // A refusal: the message in the error caption and the error flag.
   void Refuse(const std::string& text);
   std::string Text(const std::string& name) const { return Find(name)->text; }
@@ -83,6 +89,8 @@ class MillingPage : public WizardPage {
 
   MillingValues v_;
   bool wrote_ = false;
+  // Whether "Létrehozás" derives the path also after a refused check.
+  bool computeAfterRefusal_ = true;
 };
 
 }  // namespace verlo

@@ -21,7 +21,6 @@ enum class Placement {
   Row,      // a new row of the form
   SameRow,  // beside the previous control
   Group,    // a radio group in the grid of groups
-  Hidden,   // not shown on its own (for example a label drawn with its edit)
 };
 
 struct Control {
@@ -34,10 +33,9 @@ struct Control {
   std::vector<std::string> items;        // radio group
   std::vector<bool> itemEnabled;         // radio group
   int position = 0, min = 0, max = 100;  // scroll bar
-  bool enabled = true;
+  bool enabled = true;                   // an edit's caption label follows it
   Placement placement = Placement::Row;
   std::string labelName;  // the caption label's own name, where the form names it
-  bool labelEnabled = true;
 
   std::string ValueText() const;  // the value as the command line shows it
 };
@@ -64,7 +62,6 @@ class WizardPage {
   // Runs the handler of a control, as a click or change in the GUI does.
   // Returns false when the control has no handler.
   bool Fire(const std::string& name);
-  bool HasHandler(const std::string& name) const { return handlers_.count(name) != 0; }
 
   // True when the last create wrote its program.
   virtual bool LastCreateWrote() const { return false; }

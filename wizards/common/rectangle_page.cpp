@@ -23,15 +23,16 @@ void RectanglePage::AddButtonsWithRotate() {
 bool RectanglePage::CheckSizes(const std::string& noun) {
   bool ok = true;
   const auto check = [&](const char* field, const std::string& axis, long double& stored) {
-    const std::string& t = Text(field);
-    if (IsBlank(t) || StrToFloat(t) == 0) {
-      Refuse("A " + noun + " " + axis + " átmérője \"0\", vagy nem adtál meg értéket.");
+    long double size = 0;
+    if (!ReadNonZero(field,
+                     "A " + noun + " " + axis + " átmérője \"0\", vagy nem adtál meg értéket.",
+                     size)) {
       ok = false;
-    } else if (StrToFloat(t) < StrToFloat(Text("Edit_sz_"))) {
+    } else if (size < StrToFloat(Text("Edit_sz_"))) {
       Refuse("A " + noun + " " + axis + " átmérője kisebb mint a szerszám átmérője.");
       ok = false;
     } else {
-      stored = StrToFloat(t);
+      stored = size;
     }
   };
   check("Edit_xd_", "X", xd_);
@@ -41,14 +42,13 @@ bool RectanglePage::CheckSizes(const std::string& noun) {
 
 void RectanglePage::CheckCornerRadius() {
   Find("Edit_rc_")->text = FloatToStr(v_.D / 2);
-  const std::string& t = Text("Edit_rc_");
-  if (IsBlank(t) || StrToFloat(t) == 0) {
-    Refuse(
-        "A sarokrádiusz \"0\", vagy nem adtál meg értéket. Értéke minimum a szerszámátmérő "
-        "fele.");
+  long double rc = 0;
+  if (!ReadNonZero("Edit_rc_",
+                   "A sarokrádiusz \"0\", vagy nem adtál meg értéket. Értéke minimum a "
+                   "szerszámátmérő fele.",
+                   rc))
     return;
-  }
-  const long double rc = StrToFloat(t), half = StrToFloat(Text("Edit_sz_")) / 2;
+  const long double half = StrToFloat(Text("Edit_sz_")) / 2;
   if (rc < half) {
     Refuse("A sarokrádiusz kisebb mint a szerszám átmérő fele.");
     return;

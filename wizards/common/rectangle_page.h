@@ -13,10 +13,6 @@ class RectanglePage : public MillingPage {
  public:
   explicit RectanglePage(MessageBox& messages) : MillingPage(messages) {}
 
-  long double Xd() const { return xd_; }
-  long double Yd() const { return yd_; }
-  long double Rc() const { return rc_; }
-
  protected:
   // Edit_xd_ beside the X start, Edit_yd_ beside the Y start, then Edit_rc_.
   void AddStartAndSizeFields();

@@ -22,13 +22,13 @@ void TFrame5::CheckParameters() {
   ReadStartPoint();
   CheckDepth();
   CheckToolDiameter();
-  const std::string& r = Text("Edit_r_");
-  if (IsBlank(r) || StrToFloat(r) == 0)
-    Refuse("A kör átmérője \"0\", vagy nem adtál meg értéket.");
-  else if (StrToFloat(r) < StrToFloat(Text("Edit_sz_")))
-    Refuse("A kör átmérője kisebb mint a szerszám átmérője.");
-  else
-    circle_ = StrToFloat(r);
+  long double circle = 0;
+  if (ReadNonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", circle)) {
+    if (circle < StrToFloat(Text("Edit_sz_")))
+      Refuse("A kör átmérője kisebb mint a szerszám átmérője.");
+    else
+      circle_ = circle;
+  }
   CheckMaxStep();
   CheckToolAndSpindle();
   CheckFeeds();
@@ -68,7 +68,7 @@ void TFrame5::WriteProgram() {
   Line("G0 X" + N4(v_.X0) + y);
   if (toolBlock) WriteToolBlock(Memo1(), Text("Edit_szsz_"), Text("Edit_ff_"), v_.m4);
   WriteCoolant(Memo1(), v_.coolant);
-  Line("G1 X" + N4(v_.X0 - R_) + y + f23);
+  Line(G1XY(v_.X0 - R_, v_.Y0) + f23);
   Line("G1 Z" + N4(v_.Z0) + f1);
   if (v_.comments) Line("(főciklus)");
   const long double P = v_.dp;

@@ -19,9 +19,6 @@ class TFrame5 : public MillingPage {
   void WriteComments() override;
   void WriteProgram() override;
 
-  long double CircleDiameter() const { return circle_; }
-  long double PathRadius() const { return R_; }
-
  private:
   long double circle_ = 0;  // accepted circle diameter
   long double R_ = 0;       // radius of the tool centre's circle

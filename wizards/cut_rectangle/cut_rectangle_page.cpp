@@ -14,18 +14,7 @@ TFrame7::TFrame7(MessageBox& messages) : RectanglePage(messages) {
   AddOptions("Ferdén X és Z tengelyeken", "Csak egy téglalap");
   AddButtonsWithRotate();
   RegisterSharedHandlers();
-}
-
-void TFrame7::Button1Click() {
-  wrote_ = false;
-  if (v_.series == 0) Memo1().Clear();
-  CheckParameters();
-  if (v_.error == 0) {
-    ComputePath();
-    WriteComments();
-    WriteProgram();
-    wrote_ = true;
-  }
+  computeAfterRefusal_ = false;  // the path is derived only from accepted values
 }
 
 void TFrame7::CheckParameters() {
@@ -68,7 +57,7 @@ void TFrame7::WriteLap(const long double* z) {
   const long double ccw[4][2] = {{X1, Y0}, {X1, Y1}, {X0, Y1}, {X0, Y0}};
   const auto& corners = v_.ccw ? ccw : cw;
   for (int i = 0; i < 4; ++i) {
-    std::string line = "G1 X" + N4(corners[i][0]) + " Y" + N4(corners[i][1]);
+    std::string line = G1XY(corners[i][0], corners[i][1]);
     if (z) line += " Z" + N4(z[i]);
     if (i == 0) line += " F" + IntToStr(v_.feed23);
     Line(line);
@@ -85,7 +74,7 @@ void TFrame7::WriteProgram() {
   Line("G0 X" + N4(v_.X0) + " Y" + N4(v_.Y0));
   if (toolBlock) WriteToolBlock(Memo1(), Text("Edit_szsz_"), Text("Edit_ff_"), v_.m4);
   WriteCoolant(Memo1(), v_.coolant);
-  Line("G1 X" + N4(v_.X0) + " Y" + N4(v_.Y0) + " F" + IntToStr(v_.feed23));
+  Line(G1XY(v_.X0, v_.Y0) + " F" + IntToStr(v_.feed23));
   Line("G1 Z" + N4(v_.Z0) + fz);
   if (v_.comments) Line("(főciklus)");
   long double Za = v_.Z0 + dp / 4, Zb = v_.Z0 + dp / 2, Zc = v_.Z0 + dp / 4 + dp / 2,

@@ -13,8 +13,6 @@ class TFrame7 : public RectanglePage {
   std::string Title() const override { return "Téglalap kivágás (cut rectangle)"; }
   std::string Diagram() const override { return "cut_rectangle.jpg"; }
 
-  // The path is computed only when every check passed.
-  void Button1Click() override;
   void CheckParameters() override;
   void ComputePath() override;
   void WriteComments() override;

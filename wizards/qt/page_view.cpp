@@ -223,7 +223,6 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
       break;
     }
   }
-  if (c.placement == Placement::Hidden) w->hide();
   w->setObjectName(name);
   widgets_[c.name] = w;
   return w;
@@ -261,7 +260,7 @@ void PageView::CopyOut() {
   for (Control* c : page_.Controls()) {
     QWidget* w = widgets_[c->name];
     w->setEnabled(c->enabled);
-    if (labels_.count(c->name)) labels_[c->name]->setEnabled(c->labelEnabled && c->enabled);
+    if (labels_.count(c->name)) labels_[c->name]->setEnabled(c->enabled);
     switch (c->kind) {
       case ControlKind::Edit:
         if (static_cast<QLineEdit*>(w)->text() != Q(c->text))
@@ -299,11 +298,7 @@ void PageView::Run(const std::string& name) {
   CopyIn();
   try {
     page_.Fire(name);
-  } catch (const ConvertError& e) {
-    CopyOut();
-    messages_.ShowError(e.what(), kAppTitle);
-    return;
-  } catch (const std::exception& e) {
+  } catch (const std::exception& e) {  // a conversion error above all
     CopyOut();
     messages_.ShowError(e.what(), kAppTitle);
     return;

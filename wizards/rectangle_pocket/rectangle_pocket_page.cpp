@@ -100,23 +100,21 @@ void TFrame4::WriteComments() {
 
 void TFrame4::WriteRing(long double a, long double b, long double w, long double h) {
   const std::string feed = " F" + IntToStr(v_.feed23);
-  const auto at = [](long double x, long double y) { return "G1 X" + N4(x) + " Y" + N4(y); };
   if (!v_.ccw) {
-    Line(at(a, b + h) + feed);
-    Line(at(a + w, b + h));
-    Line(at(a + w, b));
+    Line(G1XY(a, b + h) + feed);
+    Line(G1XY(a + w, b + h));
+    Line(G1XY(a + w, b));
   } else {
-    Line(at(a + w, b) + feed);
-    Line(at(a + w, b + h));
-    Line(at(a, b + h));
+    Line(G1XY(a + w, b) + feed);
+    Line(G1XY(a + w, b + h));
+    Line(G1XY(a, b + h));
   }
-  Line(at(a, b));
+  Line(G1XY(a, b));
 }
 
 void TFrame4::WriteProgram() {
   const Path& p = path_;
   const std::string full = " F" + IntToStr(v_.feed1), part = " F" + IntToStr(v_.feed23);
-  const auto at = [](long double x, long double y) { return "G1 X" + N4(x) + " Y" + N4(y); };
   const bool toolBlock = !Checked("CheckBox_szsz_");
 
   if (!v_.series) Line("G21 G90");
@@ -131,18 +129,18 @@ void TFrame4::WriteProgram() {
     if (v_.comments && v_.passes > 1) Line("(" + IntToStr(k) + ". mélységi ciklus)");
     Z += v_.dp;
     if (!v_.ramp) {
-      Line(at(p.Xc + Lx, p.Yc + Ly) + part);
+      Line(G1XY(p.Xc + Lx, p.Yc + Ly) + part);
       Line("G1 Z" + N4(Z) + full);
-      Line(at(p.Xc, p.Yc));
+      Line(G1XY(p.Xc, p.Yc));
     } else {
-      Line(at(p.Xc, p.Yc) + part);
+      Line(G1XY(p.Xc, p.Yc) + part);
       Line("G1 Z" + N4(k == 1 ? v_.Z0 : Z - v_.dp) + full);
-      Line(at(p.Xc + Lx, p.Yc + Ly) + " Z" + N4(Z));
-      Line(at(p.Xc, p.Yc));
+      Line(G1XY(p.Xc + Lx, p.Yc + Ly) + " Z" + N4(Z));
+      Line(G1XY(p.Xc, p.Yc));
     }
     long double a = p.Xc - p.so, b = p.Yc - p.so;
     for (int j = 1; j <= p.n; ++j) {
-      Line(at(a, b) + full);
+      Line(G1XY(a, b) + full);
       WriteRing(a, b, Lx + 2 * p.so, Ly + 2 * p.so);
       a -= p.so;
       b -= p.so;
@@ -152,7 +150,7 @@ void TFrame4::WriteProgram() {
     if (p.r != 0) {
       a = a + p.so - p.r;
       b = b + p.so - p.r;
-      Line(at(a, b) + full);
+      Line(G1XY(a, b) + full);
       WriteRing(a, b, Lx + 2 * p.r, Ly + 2 * p.r);
     }
   }
