@@ -1,0 +1,18 @@
+// Runs a program of this project as a separate process, without a shell, and
+// collects what it printed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace verlo::test {
+
+struct ProgramRun {
+  int status = -1;  // exit status, or -1 when it did not exit normally
+  std::string out, err;
+};
+
+// argv[0] is the program's path. Standard input is empty.
+ProgramRun RunProgram(const std::vector<std::string>& argv);
+
+}  // namespace verlo::test
