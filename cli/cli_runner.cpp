@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "gcode/numbers.h"
-#include "shell/main_window_model.h"
+#include "platform/app_name.h"
 #include "wizards/page_registry.h"
 
 namespace verlo {
@@ -137,7 +137,8 @@ void ListControls(const WizardPage& page, std::ostream& out) {
 
 std::string PageNames() {
   std::vector<std::string> names;
-  for (const CliPage& p : CliPages()) names.push_back(p.name);
+  for (const PageEntry& e : PageRegistry())
+    if (*e.cliName) names.push_back(e.cliName);
   return Join(names, ", ");
 }
 
@@ -186,15 +187,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     (args.empty() ? err : out) << CliHelp();
     return args.empty() ? kCliError : kCliWrote;
   }
-  int item = -1;
-  for (const CliPage& p : CliPages())
-    if (p.name == args[0]) item = p.item;
-  if (item < 0) {
+  const PageEntry* entry = FindCliPage(args[0]);
+  if (!entry) {
     err << "verlo-gcode: unknown page '" << args[0] << "'; valid pages: " << PageNames() << "\n";
     return kCliError;
   }
   StreamMessages messages(err);
-  auto page = MakeWizardPage(item, messages);
+  ShellState shell;
+  shell.wizardIndex = static_cast<int>(entry - PageRegistry().data()) + 1;
+  PageContext context{messages, shell};
+  auto page = entry->make(context);
   std::string outputFile;
   bool listControls = false, created = false;
   try {

@@ -12,6 +12,26 @@ std::string G1XY(long double x, long double y) {
   return "G1 X" + N4(x) + " Y" + N4(y);
 }
 
+void WritePointComment(Listing& listing, const std::string& word, const std::string& x,
+                       const std::string& y, const std::string& z) {
+  Emit(listing, "(" + word + " X" + x + " Y" + y + " Z" + z + ")");
+}
+
+void WritePassComments(Listing& listing, int passes, long double passDepth, bool maxDiffers,
+                       const std::string& maxText) {
+  if (passes > 1) Emit(listing, "(mélységi ciklusok száma " + IntToStr(passes) + ")");
+  if (maxDiffers) {
+    Emit(listing, "(ciklusonkénti mélység " + N4(passDepth) + ")");
+    Emit(listing, "(lépésenkénti max fogási mélység " + maxText + ")");
+  }
+}
+
+void WriteOpening(Listing& listing, bool series, long double safeZ, long double x, long double y) {
+  if (!series) Emit(listing, "G21 G90");
+  Emit(listing, "G0 Z" + N4(safeZ));
+  Emit(listing, "G0 X" + N4(x) + " Y" + N4(y));
+}
+
 void WriteToolBlock(Listing& listing, const std::string& toolText, const std::string& speedText,
                     bool m4, bool dwell) {
   Emit(listing, "T" + toolText + " M6");
@@ -24,6 +44,13 @@ void WriteCoolant(Listing& listing, int coolant) {
   if (coolant == 8) Emit(listing, "M8");
 }
 
+void WriteRetract(Listing& listing, long double z, int feed, long double safeZ, long double x,
+                  long double y) {
+  Emit(listing, "G1 Z" + N4(z) + " F" + IntToStr(feed));
+  Emit(listing, "G0 Z" + N4(safeZ));
+  Emit(listing, "G0 X" + N4(x) + " Y" + N4(y));
+}
+
 void WriteSeriesGap(Listing& listing) {
   Emit(listing, " ");
   Emit(listing, " ");
@@ -33,6 +60,11 @@ void WriteProgramEnd(Listing& listing, int coolant, bool toolBlock) {
   if (coolant != 0) Emit(listing, "M9");
   if (toolBlock) Emit(listing, "M5");
   Emit(listing, "M30");
+}
+
+void WriteClosing(Listing& listing, bool comments, bool series, int coolant, bool toolBlock) {
+  if (comments && series) WriteSeriesGap(listing);
+  if (!series) WriteProgramEnd(listing, coolant, toolBlock);
 }
 
 }  // namespace verlo

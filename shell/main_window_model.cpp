@@ -3,22 +3,13 @@
 #include "gcode/encoding.h"
 #include "gcode/numbers.h"
 #include "hostlink/host_paths.h"
+#include "wizards/page_registry.h"
 
 namespace verlo {
 
-const char kAppTitle[] = "VERLO varázslók";
-
-const std::vector<std::string>& WizardItems() {
-  static const std::vector<std::string> items = {
-      "Fibonacci spirál",
-      "Körzseb (circular pocket)",
-      "Téglalapzseb (rectangle pocket)",
-      "Kör kivágás (cut circle)",
-      "Téglalap kivágás (cut rectangle)",
-      "Fúrás kör mentén (drill circular bolt pattern)",
-      "Fúrás Téglalap mentén (drill rectangle bolt pattern)",
-      "Menetmarás (thread milling)",
-  };
+std::vector<std::string> WizardItems() {
+  std::vector<std::string> items;
+  for (const PageEntry& e : PageRegistry()) items.push_back(e.item);
   return items;
 }
 
@@ -39,13 +30,11 @@ std::string WithTapSuffix(const std::string& name) {
 
 }  // namespace
 
-TForm1::TForm1(std::vector<WizardPage*> pages, MessageBox& messages, SaveDialog& dialog,
-               FileSystem& files, std::vector<std::string> args)
-    : pages_(std::move(pages)),
-      messages_(messages),
-      dialog_(dialog),
-      files_(files),
-      args_(std::move(args)) {}
+TForm1::TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
+               std::vector<std::string> args)
+    : messages_(messages), dialog_(dialog), files_(files), args_(std::move(args)) {
+  for (const PageEntry& e : PageRegistry()) pages_.push_back(e.make(context_));
+}
 
 std::string TForm1::HostFolder() const {
   return MapHostPath(kHostFolder);
@@ -59,7 +48,7 @@ void TForm1::FormActivate() {
   if (state_.firstActivation == 21) return;
   const std::string base = args_.empty() ? std::string() : args_[0];
   HostLink() = MakeHostLinkPaths(base);
-  for (WizardPage* page : pages_) {
+  for (const auto& page : pages_) {
     try {
       page->StartUp();
     } catch (const ConvertError& e) {
@@ -74,19 +63,11 @@ void TForm1::ComboBox1Change(int itemIndex) {
   if (itemIndex >= 0 && itemIndex < PageCount()) {
     visible_ = itemIndex;
     state_.wizardIndex = itemIndex + 1;
-    WizardPage& page = *pages_[static_cast<size_t>(itemIndex)];
     try {
-      if (itemIndex == 0)
-        messages_.Show(
-            "A varázsló a \"G59\"-es offsetet használja. Ha van beállított értéked mentsd el "
-            "magadnak és a varázsló használata után állítsd vissza.",
-            "Figyelmeztetés");
-      if (itemIndex == 1 || itemIndex == 2) page.Fire("ScrollBar1");
-      if (itemIndex == 5)
-        if (Control* group = page.Find("RadioGroup1"); group && group->itemEnabled.size() > 2)
-          group->itemEnabled[2] = false;
-    } catch (const ConvertError& e) {
+      pages_[static_cast<size_t>(itemIndex)]->Shown();
+    } catch (const ConvertError& e) {  // ends the handler, as any conversion error does
       messages_.ShowError(e.what(), kAppTitle);
+      return;
     }
   }
   state_.sendState = 1;

@@ -3,34 +3,25 @@
 // what this model holds.
 #pragma once
 
-#include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "shell/platform.h"
+#include "platform/app_name.h"
+#include "platform/platform.h"
+#include "platform/shell_state.h"
 #include "wizards/common/page_model.h"
 
 namespace verlo {
 
-extern const char kAppTitle[];  // "VERLO varázslók"
-
 // The combo box items, in order (wizard index = item index + 1).
-const std::vector<std::string>& WizardItems();
-
-// Process-wide flags the main window writes and later parts read.
-struct ShellState {
-  int wizardIndex = 0;  // 0 none, 1..8 the wizard pages, 9 the editor page
-  int standAlone = 0;
-  int sendState = 0;
-  int accumulate = 0;
-  int firstActivation = 0;  // 21 once the first activation has run
-};
+std::vector<std::string> WizardItems();
 
 class TForm1 {
  public:
-  // pages: the eight wizard pages in combo order.
-  TForm1(std::vector<WizardPage*> pages, MessageBox& messages, SaveDialog& dialog,
-         FileSystem& files, std::vector<std::string> args = {});
+  // Creates the wizard pages of the registry.
+  TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
+         std::vector<std::string> args = {});
 
   // Event handlers.
   void FormActivate();
@@ -49,7 +40,7 @@ class TForm1 {
   bool Button3Enabled() const { return button3Enabled_; }
   bool Button2Enabled() const { return button2Enabled_; }
   const std::string& Memo1() const { return memo1_; }  // the path last written to file.txt
-  WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)]; }
+  WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)].get(); }
   int PageCount() const { return static_cast<int>(pages_.size()); }
   // The host folder as a local path.
   std::string HostFolder() const;
@@ -58,12 +49,13 @@ class TForm1 {
   std::string SendCaption() const;
   void WriteSignal(char letter);
 
-  std::vector<WizardPage*> pages_;
   MessageBox& messages_;
   SaveDialog& dialog_;
   FileSystem& files_;
   std::vector<std::string> args_;
   ShellState state_;
+  PageContext context_{messages_, state_};
+  std::vector<std::unique_ptr<WizardPage>> pages_;
   int visible_ = -1;
   std::string button3Caption_ = "Válassz varázslót először!!";
   bool button3Enabled_ = false;

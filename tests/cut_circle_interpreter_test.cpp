@@ -123,7 +123,7 @@ TEST(CutCircleInterpreter, PositiveDepthClimbsOnTheCircle) {
     SCOPED_TRACE(c.Describe());
     test::QuietPage<TFrame5> run;
     run.Create(c);
-    ASSERT_EQ(run.page.Values().error, 0);
+    ASSERT_EQ(run.page.Error(), 0);
     const Trace trace = test::Interpret(run.page.Memo1().Lines());
     if (!trace.ok) continue;
     double top = -1e9;

@@ -51,7 +51,7 @@ TEST_F(CutCircle, PassesStraightEntryAndCcw) {
   Set("Edit_x_", "10");
   Set("Edit_y_", "-5,5");
   const Lines& l = Create();
-  EXPECT_EQ(page.Values().passes, 4);
+  EXPECT_EQ(page.Values().passes.count, 4);
   EXPECT_EQ(Lines(l.begin() + 5, l.begin() + 11),
             (Lines{"(mélységi ciklusok száma 4)", "(ciklusonkénti mélység -0.5000)",
                    "(lépésenkénti max fogási mélység 0.6)", "(forgásirány CCW)",
@@ -69,11 +69,11 @@ TEST_F(CutCircle, PassCounts) {
   Check("CheckBox_szc_", false);
   Set("Edit_szc_", "0,5");  // an exact multiple takes one pass more
   Create();
-  EXPECT_EQ(page.Values().passes, 5);
-  EXPECT_EQ(FormatFloat4(page.Values().dp), "-0,4000");
+  EXPECT_EQ(page.Values().passes.count, 5);
+  EXPECT_EQ(FormatFloat4(page.Values().passes.dp), "-0,4000");
   Set("Edit_szc_", "-3");  // at least the depth: one pass, no per-pass comments
   const Lines& l = Create();
-  EXPECT_EQ(page.Values().passes, 1);
+  EXPECT_EQ(page.Values().passes.count, 1);
   for (const auto& line : l)
     EXPECT_TRUE(line.find("(mélységi ciklus") == std::string::npos &&
                 line.find("(ciklusonkénti") == std::string::npos &&
@@ -153,7 +153,7 @@ TEST_F(CutCircle, EachBadFieldHasItsMessageAndNothingIsWritten) {
   Set("Edit_g1_", "");
   Set("Edit_g23_", "");
   EXPECT_TRUE(Create().empty());
-  EXPECT_EQ(page.Values().error, 1);
+  EXPECT_EQ(page.Error(), 1);
   EXPECT_FALSE(page.LastCreateWrote());
   EXPECT_EQ(messages.Texts(), (Lines{"Marás mélyége \"0\", vagy nem adtál meg értéket.",
                                      "Szerszám átmérője \"0\", vagy nem adtál meg értéket.",
@@ -167,7 +167,7 @@ TEST_F(CutCircle, EachBadFieldHasItsMessageAndNothingIsWritten) {
   for (const auto& s : messages.shown) EXPECT_EQ(s.caption, kErr);
   // Refused fields keep the values accepted before.
   EXPECT_EQ(page.Values().depth, -2.0L);
-  EXPECT_EQ(page.Values().D, 5.0L);
+  EXPECT_EQ(page.Values().toolDiameter, 5.0L);
 }
 
 TEST_F(CutCircle, CircleSmallerThanToolAndEqualToIt) {
@@ -215,10 +215,10 @@ TEST_F(CutCircle, TooManyPassesAreRefused) {
       (std::vector<test::Shown>{{"A lépésenkénti maximális fogási mélység túl kicsi: legfeljebb "
                                  "100 mélységi ciklus lehet.",
                                  kErr}}));
-  EXPECT_EQ(page.Values().passes, 0);
+  EXPECT_EQ(page.Values().passes.count, 0);
   Set("Edit_szc_", "0,021");  // 96 passes are fine
   EXPECT_FALSE(Create().empty());
-  EXPECT_EQ(page.Values().passes, 96);
+  EXPECT_EQ(page.Values().passes.count, 96);
 }
 
 TEST_F(CutCircle, EmptyStartFieldsBecomeZeroAndTextStopsTheAction) {

@@ -51,7 +51,7 @@ TEST_F(CutRectangle, StraightCcwInThreePasses) {
   Radio("RadioGroup_zi_", 0);
   Radio("RadioGroup_cw_", 1);
   const Lines& l = Create();
-  EXPECT_EQ(page.Values().passes, 3);
+  EXPECT_EQ(page.Values().passes.count, 3);
   EXPECT_EQ(Slice(l, 5, 11),
             (Lines{"(mélységi ciklusok száma 3)", "(ciklusonkénti mélység -0.6667)",
                    "(lépésenkénti max fogási mélység 0.8)", "(forgásirány CCW)",
@@ -72,7 +72,7 @@ TEST_F(CutRectangle, RampDescendsAPassPerLapThenALevelLap) {
   Set("Edit_szc_", "0,5");  // an exact multiple: 5 passes of -0.4
   Check("CheckBox_msg_", false);
   const Lines& l = Create();
-  EXPECT_EQ(page.Values().passes, 5);
+  EXPECT_EQ(page.Values().passes.count, 5);
   EXPECT_EQ(Slice(l, 8, 12),
             (Lines{"G1 X0.0000 Y30.0000 Z-0.1000 F300", "G1 X20.0000 Y30.0000 Z-0.2000",
                    "G1 X20.0000 Y0.0000 Z-0.3000", "G1 X0.0000 Y0.0000 Z-0.4000"}));
@@ -87,7 +87,7 @@ TEST_F(CutRectangle, RefusedToolDiameterReadsZero) {
   Set("Edit_sz_", " ");
   EXPECT_TRUE(Create().empty());
   EXPECT_EQ(page.Find("Edit_sz_")->text, "0");
-  EXPECT_EQ(page.Values().D, 0);
+  EXPECT_EQ(page.Values().toolDiameter, 0);
   EXPECT_EQ(page.Find("Edit_rc_")->text, "0");
   EXPECT_EQ(messages.Texts(),
             (Lines{"Szerszám átmérője \"0\", vagy nem adtál meg értéket.",
@@ -143,7 +143,7 @@ TEST_F(CutRectangle, SizeMessagesAndAToolWideRectangle) {
   EXPECT_EQ(messages.Texts(), (Lines{"A négyzetzseb X átmérője \"0\", vagy nem adtál meg értéket.",
                                      "A négyzetzseb Y átmérője kisebb mint a szerszám átmérője."}));
   // The path is computed only after passing checks: the count stays.
-  EXPECT_EQ(page.Values().passes, 1);
+  EXPECT_EQ(page.Values().passes.count, 1);
   Set("Edit_xd_", "5");
   Set("Edit_yd_", "5");
   const Lines& l = Create();

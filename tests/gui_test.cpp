@@ -13,7 +13,7 @@
 #include <QtTest>
 
 #include "shell/qt/main_window.h"
-#include "shell/qt/qt_platform.h"
+#include "platform/qt/qt_platform.h"
 #include "support/recording_messages.h"
 #include "support/temp_drive.h"
 #include "wizards/qt/page_view.h"

@@ -1,4 +1,4 @@
-#include "shell/jpeg_decoder.h"
+#include "wizards/jpeg_decoder.h"
 
 #include <gtest/gtest.h>
 

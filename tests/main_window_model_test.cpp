@@ -15,11 +15,7 @@ using test::TempDrive;
 class MainWindow : public ::testing::Test {
  protected:
   explicit MainWindow(bool hostFolder = true) : drive(hostFolder) {
-    for (int i = 0; i < kWizardPageCount; ++i) pages.push_back(MakeWizardPage(i, messages));
-    std::vector<WizardPage*> raw;
-    for (auto& p : pages) raw.push_back(p.get());
-    form =
-        std::make_unique<TForm1>(raw, messages, dialog, files, std::vector<std::string>{"C:\\CNC"});
+    form = std::make_unique<TForm1>(messages, dialog, files, std::vector<std::string>{"C:\\CNC"});
     form->FormActivate();
   }
   // Chooses the cut circle and creates its default program.
@@ -35,7 +31,6 @@ class MainWindow : public ::testing::Test {
   test::RecordingMessages messages;
   test::ScriptedSaveDialog dialog;
   DiskFileSystem files;
-  std::vector<std::unique_ptr<WizardPage>> pages;
   std::unique_ptr<TForm1> form;
 };
 

@@ -178,7 +178,7 @@ TEST(RectanglePocketInterpreter, GridOfSinglePockets) {
         SCOPED_TRACE(c.Describe());
         test::QuietPage<TFrame4> run;
         run.Create(c);
-        EXPECT_NE(run.page.Values().error, 0) << "more than 99 rings accepted";
+        EXPECT_NE(run.page.Error(), 0) << "more than 99 rings accepted";
         EXPECT_EQ(run.page.Memo1().Count(), 0u);
         ++refused;
       }

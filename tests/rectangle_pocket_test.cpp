@@ -93,7 +93,7 @@ TEST_F(RectanglePocket, PassesStraightEntryAndCcw) {
   Radio("RadioGroup_zi_", 0);
   Radio("RadioGroup_cw_", 1);
   const Lines& l = Create();
-  EXPECT_EQ(page.Values().passes, 5);
+  EXPECT_EQ(page.Values().passes.count, 5);
   EXPECT_EQ(Slice(l, 5, 12),
             (Lines{"(mélységi ciklusok száma 5)", "(ciklusonkénti mélység -0.4000)",
                    "(lépésenkénti max fogási mélység 0.5)", "(oldalirányú fogás 50%)",
@@ -200,7 +200,7 @@ TEST_F(RectanglePocket, TooSmallStepsAreRefused) {
   EXPECT_TRUE(Create().empty());
   EXPECT_EQ(messages.Texts(), (Lines{"A lépésenkénti maximális fogási mélység túl kicsi: "
                                      "legfeljebb 100 mélységi ciklus lehet."}));
-  EXPECT_EQ(page.Values().passes, 0);
+  EXPECT_EQ(page.Values().passes.count, 0);
 }
 
 TEST_F(RectanglePocket, PositiveDepthWarnsAndCutsUpward) {

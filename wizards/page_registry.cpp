@@ -1,30 +1,51 @@
 #include "wizards/page_registry.h"
 
-#include "shell/main_window_model.h"
-#include "wizards/common/empty_page.h"
 #include "wizards/cut_circle/cut_circle_page.h"
 #include "wizards/cut_rectangle/cut_rectangle_page.h"
+#include "wizards/fibonacci/fibonacci_page.h"
 #include "wizards/rectangle_pocket/rectangle_pocket_page.h"
 
 namespace verlo {
+namespace {
 
-std::unique_ptr<WizardPage> MakeWizardPage(int item, MessageBox& messages) {
-  switch (item) {
-    case 2:
-      return std::make_unique<TFrame4>(messages);
-    case 3:
-      return std::make_unique<TFrame5>(messages);
-    case 4:
-      return std::make_unique<TFrame7>(messages);
-    default:
-      return std::make_unique<EmptyPage>(messages, WizardItems().at(static_cast<size_t>(item)));
-  }
+// A page whose behaviour comes later: its title only.
+class EmptyPage : public WizardPage {
+ public:
+  using WizardPage::WizardPage;
+};
+
+template <class Page>
+std::unique_ptr<WizardPage> Make(PageContext& context) {
+  return std::make_unique<Page>(context);
 }
 
-const std::vector<CliPage>& CliPages() {
-  static const std::vector<CliPage> pages = {
-      {"cut-circle", 3}, {"rectangle-pocket", 2}, {"cut-rectangle", 4}};
+}  // namespace
+
+const std::vector<PageEntry>& PageRegistry() {
+  static const std::vector<PageEntry> pages = {
+      {"Fibonacci spirál", "Fibonacci spirál", "", "Frame21", "", Make<TFrame2>},
+      {"Körzseb (circular pocket)", "Körzseb (circular pocket)", "", "Frame31", "",
+       Make<EmptyPage>},
+      {"Téglalapzseb (rectangle pocket)", "Téglalapzseb (rectangle pocket)", "rectangle-pocket",
+       "Frame41", "rectangle_pocket.jpg", Make<TFrame4>},
+      {"Kör kivágás (cut circle)", "Kör kivágás (cut circle)", "cut-circle", "Frame51",
+       "cut_circle.jpg", Make<TFrame5>},
+      {"Téglalap kivágás (cut rectangle)", "Téglalap kivágás (cut rectangle)", "cut-rectangle",
+       "Frame71", "cut_rectangle.jpg", Make<TFrame7>},
+      {"Fúrás kör mentén (drill circular bolt pattern)",
+       "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame81", "", Make<EmptyPage>},
+      {"Fúrás Téglalap mentén (drill rectangle bolt pattern)",
+       "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame101", "", Make<EmptyPage>},
+      {"Menetmarás (thread milling)", "Menetmarás (thread milling)", "", "Frame111", "",
+       Make<EmptyPage>},
+  };
   return pages;
+}
+
+const PageEntry* FindCliPage(const std::string& name) {
+  for (const PageEntry& e : PageRegistry())
+    if (!name.empty() && name == e.cliName) return &e;
+  return nullptr;
 }
 
 }  // namespace verlo

@@ -1,5 +1,6 @@
-// The eight wizard pages in the order of the main window's combo box, and the
-// names verlo-gcode knows them by.
+// The wizard pages, one row each in the order of the main window's combo
+// box: everything the main window, the Qt window and verlo-gcode need to
+// know of a page.
 #pragma once
 
 #include <memory>
@@ -10,16 +11,19 @@
 
 namespace verlo {
 
-constexpr int kWizardPageCount = 8;
-
-// Creates the page of combo item 0..7.
-std::unique_ptr<WizardPage> MakeWizardPage(int item, MessageBox& messages);
-
-struct CliPage {
-  std::string name;  // "cut-circle"
-  int item;          // combo item of the page
+struct PageEntry {
+  const char* item;        // the combo box item
+  const char* title;       // the page's title label
+  const char* cliName;     // verlo-gcode's page name; empty where it does not drive the page
+  const char* objectName;  // the page component of the main window ("Frame51")
+  const char* diagram;     // the picture in wizards/diagrams.qrc; empty for none
+  std::unique_ptr<WizardPage> (*make)(PageContext& context);
 };
-// The pages verlo-gcode drives.
-const std::vector<CliPage>& CliPages();
+
+// The eight wizard pages; wizard index = row + 1.
+const std::vector<PageEntry>& PageRegistry();
+
+// The row verlo-gcode knows by this name, or null.
+const PageEntry* FindCliPage(const std::string& name);
 
 }  // namespace verlo

@@ -2,38 +2,40 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
-#include "about/about_box.h"
-#include "shell/qt/qt_platform.h"
+#include "about/qt/about_box.h"
+#include "platform/qt/qt_text.h"
 #include "wizards/page_registry.h"
 #include "wizards/qt/page_view.h"
 
 namespace verlo {
 
 namespace {
-const char* const kPageNames[kWizardPageCount] = {"Frame21", "Frame31", "Frame41",  "Frame51",
-                                                  "Frame71", "Frame81", "Frame101", "Frame111"};
+
+// Places a top-level window in the middle of its screen.
+void Centre(QWidget* window) {
+  if (QScreen* screen = window->screen())
+    window->move(screen->availableGeometry().center() - window->rect().center());
 }
+
+}  // namespace
 
 TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
                            std::vector<std::string> args, QWidget* parent)
     : QWidget(parent), messages_(messages) {
   setObjectName("Form1");
   setWindowTitle(Q(kAppTitle));
-  std::vector<WizardPage*> raw;
-  for (int i = 0; i < kWizardPageCount; ++i) {
-    pages_.push_back(MakeWizardPage(i, messages));
-    raw.push_back(pages_.back().get());
-  }
-  model_ = std::make_unique<TForm1>(raw, messages, dialog, files, std::move(args));
+  model_ = std::make_unique<TForm1>(messages, dialog, files, std::move(args));
 
   memo1_ = new QPlainTextEdit(this);  // holds the path written to file.txt, under the combo box
   memo1_->setObjectName("Memo1");
@@ -71,9 +73,11 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
   // The window sizes itself to its content: 585 wide, and as tall as the
   // tallest page needs with this platform's font (at least 554).
   int pageHeight = 554;
-  for (int i = 0; i < kWizardPageCount; ++i) {
-    auto* view = new PageView(*pages_[static_cast<size_t>(i)], messages, this);
-    view->setObjectName(kPageNames[i]);
+  const std::vector<PageEntry>& registry = PageRegistry();
+  for (int i = 0; i < model_->PageCount(); ++i) {
+    const PageEntry& entry = registry[static_cast<size_t>(i)];
+    auto* view = new PageView(*model_->Page(i), entry.title, entry.diagram, messages, this);
+    view->setObjectName(entry.objectName);
     view->hide();
     views_.push_back(view);
     view->setFixedWidth(585);
@@ -98,15 +102,19 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
     about_->show();
     about_->raise();
   });
-  connect(check1_, &QCheckBox::clicked, this, [this](bool on) {
+  // Every change of a check box runs its handler, however it is made.
+  connect(check1_, &QCheckBox::toggled, this, [this](bool on) {
+    if (syncing_) return;
     model_->CheckBox1Click(on);
     Sync();
   });
-  connect(check2_, &QCheckBox::clicked, this, [this](bool on) {
+  connect(check2_, &QCheckBox::toggled, this, [this](bool on) {
+    if (syncing_) return;
     model_->CheckBox2Click(on);
     Sync();
   });
   about_ = new TAboutBox(nullptr);
+  about_->setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with its main window
   Sync();
 }
 
@@ -121,6 +129,19 @@ bool TForm1Widget::event(QEvent* e) {
   return QWidget::event(e);
 }
 
+void TForm1Widget::showEvent(QShowEvent* e) {
+  if (!centred_) {
+    Centre(this);
+    centred_ = true;
+  }
+  QWidget::showEvent(e);
+}
+
+void TForm1Widget::closeEvent(QCloseEvent* e) {
+  about_->close();
+  QWidget::closeEvent(e);
+}
+
 void TForm1Widget::Activate() {
   if (model_->State().firstActivation == 21) return;
   model_->FormActivate();
@@ -130,7 +151,9 @@ void TForm1Widget::Activate() {
 
 PageView* TForm1Widget::CurrentView() const {
   const int index = model_->State().wizardIndex;
-  return index >= 1 && index <= kWizardPageCount ? views_[static_cast<size_t>(index - 1)] : nullptr;
+  return index >= 1 && index <= static_cast<int>(views_.size())
+             ? views_[static_cast<size_t>(index - 1)]
+             : nullptr;
 }
 
 void TForm1Widget::ComboChanged(int index) {
@@ -147,19 +170,20 @@ void TForm1Widget::Send() {
 }
 
 void TForm1Widget::Exit() {
-  if (model_->Button4Click()) {
-    about_->close();
-    close();
-  }
+  if (model_->Button4Click()) close();
 }
 
 void TForm1Widget::Sync() {
-  for (int i = 0; i < kWizardPageCount; ++i)
-    views_[static_cast<size_t>(i)]->setVisible(model_->VisiblePage() == i);
+  syncing_ = true;
+  for (size_t i = 0; i < views_.size(); ++i)
+    views_[i]->setVisible(model_->VisiblePage() == static_cast<int>(i));
   button3_->setText(Q(model_->Button3Caption()));
   button3_->setEnabled(model_->Button3Enabled());
   button2_->setEnabled(model_->Button2Enabled());
+  check1_->setChecked(model_->State().standAlone != 0);
+  check2_->setChecked(model_->State().accumulate != 0);
   if (memo1_->toPlainText() != Q(model_->Memo1())) memo1_->setPlainText(Q(model_->Memo1()));
+  syncing_ = false;
 }
 
 }  // namespace verlo

@@ -33,6 +33,8 @@ class TForm1Widget : public QWidget {
 
  protected:
   bool event(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
 
  private:
   void Sync();
@@ -42,7 +44,6 @@ class TForm1Widget : public QWidget {
   PageView* CurrentView() const;
 
   MessageBox& messages_;
-  std::vector<std::unique_ptr<WizardPage>> pages_;
   std::unique_ptr<TForm1> model_;
   std::vector<PageView*> views_;
   QComboBox* combo_ = nullptr;
@@ -54,6 +55,8 @@ class TForm1Widget : public QWidget {
   QCheckBox* check2_ = nullptr;
   QPlainTextEdit* memo1_ = nullptr;
   TAboutBox* about_ = nullptr;
+  bool syncing_ = false;  // the model's state is being shown: no handler runs
+  bool centred_ = false;
 };
 
 }  // namespace verlo

@@ -107,7 +107,9 @@ struct QuietPage {
     return page.Memo1().Lines();
   }
   Quiet quiet;
-  Page page{quiet};
+  ShellState shell;
+  PageContext context{quiet, shell};
+  Page page{context};
 };
 
 // rs274's trace of the lines, failing the test when it does not accept them.
@@ -142,7 +144,7 @@ void RunGrid(const std::vector<Case>& cases, CheckFn check) {
     SCOPED_TRACE(c.Describe());
     QuietPage<Page> run;
     const Lines& lines = run.Create(c);
-    ASSERT_EQ(run.page.Values().error, 0);
+    ASSERT_EQ(run.page.Error(), 0);
     if (!budget.Check(lines, [&](const Trace& trace) { check(trace, c); })) return;
   }
 }
@@ -160,7 +162,7 @@ void RunSeries(std::vector<Case> cases, CheckFn check) {
     for (Case& c : cases) {
       c.comments = comments;
       run.Create(c);
-      ASSERT_EQ(run.page.Values().error, 0) << c.Describe();
+      ASSERT_EQ(run.page.Error(), 0) << c.Describe();
       ends.push_back(run.page.Memo1().Count());
     }
     const std::vector<Trace> traces = InterpretSeries(run.page.Memo1().Lines(), ends);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/recording_messages.h"
+#include "wizards/common/page_context.h"
 
 namespace verlo::test {
 
@@ -44,7 +45,9 @@ class PageFixture : public ::testing::Test {
   }
 
   RecordingMessages messages;
-  Page page{messages};
+  ShellState shell;
+  PageContext context{messages, shell};
+  Page page{context};
 };
 
 }  // namespace verlo::test

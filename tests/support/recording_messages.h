@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 namespace verlo::test {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "gcode/listing.h"
-#include "shell/platform.h"
+#include "wizards/common/page_context.h"
 
 namespace verlo {
 
@@ -42,17 +42,16 @@ struct Control {
 
 class WizardPage {
  public:
-  explicit WizardPage(MessageBox& messages) : messages_(messages) {}
+  explicit WizardPage(PageContext& context) : context_(context), messages_(context.messages) {}
   virtual ~WizardPage() = default;
   WizardPage(const WizardPage&) = delete;
   WizardPage& operator=(const WizardPage&) = delete;
 
-  // Title label of the page.
-  virtual std::string Title() const = 0;
-  // The diagram resource shown in Image1, empty for none.
-  virtual std::string Diagram() const { return {}; }
   // What the main window runs over the defaults at its first activation.
   virtual void StartUp() {}
+  // What the page does when the main window shows it after a choice in the
+  // combo box (after the page is shown and the wizard index is set).
+  virtual void Shown() {}
 
   const std::vector<Control*>& Controls() const { return order_; }
   Control* Find(const std::string& name) const;
@@ -66,14 +65,18 @@ class WizardPage {
   // True when the last create wrote its program.
   virtual bool LastCreateWrote() const { return false; }
 
- protected:
+  // Adds a control in form order (the page's constructor and the control
+  // groups it composes).
   Control& Add(Control control);
+
+ protected:
   void On(const std::string& name, std::function<void()> handler);
   void Message(const std::string& text, const std::string& caption) {
     messages_.Show(text, caption);
   }
   void Line(const std::string& line) { Emit(memo_, line); }
 
+  PageContext& context_;
   MessageBox& messages_;
 
  private:

@@ -5,77 +5,81 @@
 
 namespace verlo {
 
-TFrame5::TFrame5(MessageBox& messages) : MillingPage(messages) {
-  AddStartFields();
+TFrame5::TFrame5(PageContext& context) : MillingPage(context) {
+  AddStartFields(*this);
   Add(MakeEdit("Edit_r_", "Kör átmérője:", "20"));
-  AddToolDiameter();
-  AddMaxStep();
-  AddToolNumber();
-  AddFeeds("G1 feed:", "G2, G3 feed:");
-  AddOptions("Spirál pályán ", "Csak egy kör ");
-  AddButtons();
-  RegisterSharedHandlers();
+  AddToolDiameter(*this);
+  AddMaxStep(*this);
+  AddToolNumber(*this);
+  AddFeeds(*this, "G1 feed:", "G2, G3 feed:");
+  AddOptions(*this, "Spirál pályán ", "Csak egy kör ");
+  AddCreateAndClear(*this);
+  RegisterMillingHandlers();
 }
 
 void TFrame5::CheckParameters() {
-  v_.error = 0;
-  ReadStartPoint();
-  CheckDepth();
-  CheckToolDiameter();
+  error_ = 0;
+  ReadStartPoint(read_, kStartFields, v_.start);
+  CheckDepth(read_, "Edit_m_", v_.depth);
+  CheckToolDiameter(read_, "Edit_sz_", v_.toolDiameter);
   long double circle = 0;
-  if (ReadNonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", circle)) {
-    if (circle < StrToFloat(Text("Edit_sz_")))
-      Refuse("A kör átmérője kisebb mint a szerszám átmérője.");
+  if (read_.NonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", circle)) {
+    if (circle < read_.Float("Edit_sz_"))
+      read_.Refuse("A kör átmérője kisebb mint a szerszám átmérője.");
     else
       circle_ = circle;
   }
-  CheckMaxStep();
-  CheckToolAndSpindle();
-  CheckFeeds();
-  ReadOptions();
+  CheckMaxStep(read_, kMaxStepFields, v_.depth, v_.step);
+  CheckToolAndSpindle(read_, kToolFields, v_.spindle);
+  CheckFeeds(read_, kFeedFields, v_.feeds);
+  ReadOptions(read_, kOptionFields, v_.options);
 }
 
 void TFrame5::ComputePath() {
-  ComputeDepthPasses();
-  R_ = (circle_ - v_.D) / 2;
+  v_.passes = ComputeDepthPasses(v_.start.z, v_.start.safe, v_.step, v_.depth);
+  R_ = (circle_ - v_.toolDiameter) / 2;
 }
 
 void TFrame5::WriteComments() {
-  if (!v_.comments) return;
+  const MillingOptions& o = v_.options;
+  if (!o.comments) return;
   Line("(Kör kivágás - cut circle)");
   Line(" ");
-  WriteStartComment();
-  Line("(Kör átmérője X" + Text("Edit_r_") + ")");
-  Line("(marás mélysége " + Text("Edit_m_") + ")");
-  WritePassComments();
-  Line(v_.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
-  Line(v_.ramp ? "(Spirál pályán folyamatosan le)" : "(Z tengely egyenesen le mozog)");
-  Line(v_.series ? "(sorozat kör kivágások készülnek)" : "(csak egy kör kivágás készül)");
+  WritePointComment(Memo1(), "kezdőpont", read_.Text("Edit_x_"), read_.Text("Edit_y_"),
+                    read_.Text("Edit_z_"));
+  Line("(Kör átmérője X" + read_.Text("Edit_r_") + ")");
+  Line("(marás mélysége " + read_.Text("Edit_m_") + ")");
+  WritePassComments(Memo1(), v_.passes.count, v_.passes.dp, v_.step != v_.depth,
+                    read_.Text("Edit_szc_"));
+  Line(o.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
+  Line(o.ramp ? "(Spirál pályán folyamatosan le)" : "(Z tengely egyenesen le mozog)");
+  Line(o.series ? "(sorozat kör kivágások készülnek)" : "(csak egy kör kivágás készül)");
 }
 
 void TFrame5::WriteProgram() {
-  const std::string g = v_.ccw ? "G3" : "G2";
-  const std::string y = " Y" + N4(v_.Y0);
-  const std::string right = g + " X" + N4(v_.X0 + R_) + y;
-  const std::string left = g + " X" + N4(v_.X0 - R_) + y;
+  const MillingOptions& o = v_.options;
+  const StartPoint& s = v_.start;
+  const std::string g = o.ccw ? "G3" : "G2";
+  const std::string y = " Y" + N4(s.y);
+  const std::string right = g + " X" + N4(s.x + R_) + y;
+  const std::string left = g + " X" + N4(s.x - R_) + y;
   const std::string radius = " R" + N4(R_);
-  const std::string f1 = " F" + IntToStr(v_.feed1);
-  const std::string f23 = " F" + IntToStr(v_.feed23);
-  const bool toolBlock = !Checked("CheckBox_szsz_");
+  const std::string f1 = " F" + IntToStr(v_.feeds.g1);
+  const std::string f23 = " F" + IntToStr(v_.feeds.arc);
+  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
 
-  if (!v_.series) Line("G21 G90");
-  Line("G0 Z" + N4(v_.Zs));
-  Line("G0 X" + N4(v_.X0) + y);
-  if (toolBlock) WriteToolBlock(Memo1(), Text("Edit_szsz_"), Text("Edit_ff_"), v_.m4);
-  WriteCoolant(Memo1(), v_.coolant);
-  Line(G1XY(v_.X0 - R_, v_.Y0) + f23);
-  Line("G1 Z" + N4(v_.Z0) + f1);
-  if (v_.comments) Line("(főciklus)");
-  const long double P = v_.dp;
-  long double A = v_.Z0 + P / 2, B = v_.Z0 + P;
-  for (int i = 1; i <= v_.passes; ++i) {
-    if (v_.comments && v_.passes > 1) Line("(" + IntToStr(i) + ". mélységi ciklus)");
-    if (!v_.ramp) {
+  WriteOpening(Memo1(), o.series, v_.passes.safeZ, s.x, s.y);
+  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
+  WriteCoolant(Memo1(), o.coolant);
+  Line(G1XY(s.x - R_, s.y) + f23);
+  Line("G1 Z" + N4(s.z) + f1);
+  if (o.comments) Line("(főciklus)");
+  const long double P = v_.passes.dp;
+  const int passes = v_.passes.count;
+  long double A = s.z + P / 2, B = s.z + P;
+  for (int i = 1; i <= passes; ++i) {
+    if (o.comments && passes > 1) Line("(" + IntToStr(i) + ". mélységi ciklus)");
+    if (!o.ramp) {
       Line("G1 Z" + N4(A + P / 2) + f1);
       Line(right + radius + f23);
       Line(left + radius);
@@ -86,16 +90,13 @@ void TFrame5::WriteProgram() {
     A += P;
     B += P;
   }
-  if (v_.ramp) {
+  if (o.ramp) {
     Line(right + " Z" + N4(B - P) + radius + f23);
     Line(left + " Z" + N4(B - P) + radius);
   }
-  if (v_.comments) Line("(főciklus vége)");
-  Line("G1 Z" + N4(v_.Z0) + f1);
-  Line("G0 Z" + N4(v_.Zs));
-  Line("G0 X" + N4(v_.X0) + y);
-  if (v_.comments && v_.series) WriteSeriesGap(Memo1());
-  if (!v_.series) WriteProgramEnd(Memo1(), v_.coolant, toolBlock);
+  if (o.comments) Line("(főciklus vége)");
+  WriteRetract(Memo1(), s.z, v_.feeds.g1, v_.passes.safeZ, s.x, s.y);
+  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
 }
 
 }  // namespace verlo

@@ -9,17 +9,20 @@ namespace verlo {
 
 class TFrame5 : public MillingPage {
  public:
-  explicit TFrame5(MessageBox& messages);
-
-  std::string Title() const override { return "Kör kivágás (cut circle)"; }
-  std::string Diagram() const override { return "cut_circle.jpg"; }
+  explicit TFrame5(PageContext& context);
 
   void CheckParameters() override;
   void ComputePath() override;
   void WriteComments() override;
   void WriteProgram() override;
 
+  const MillingValues& Values() const { return v_; }
+
+ protected:
+  bool SeriesMode() const override { return v_.options.series != 0; }
+
  private:
+  MillingValues v_;
   long double circle_ = 0;  // accepted circle diameter
   long double R_ = 0;       // radius of the tool centre's circle
 };

@@ -5,83 +5,89 @@
 
 namespace verlo {
 
-TFrame7::TFrame7(MessageBox& messages) : RectanglePage(messages) {
-  AddStartAndSizeFields();
-  AddToolDiameter();
-  AddMaxStep();
-  AddToolNumber();
-  AddFeeds("G1 Z telibe marásnál:", "G1 Z %-os marás :");
-  AddOptions("Ferdén X és Z tengelyeken", "Csak egy téglalap");
-  AddButtonsWithRotate();
-  RegisterSharedHandlers();
-  computeAfterRefusal_ = false;  // the path is derived only from accepted values
+TFrame7::TFrame7(PageContext& context) : MillingPage(context) {
+  AddStartAndSizeFields(*this);
+  AddToolDiameter(*this);
+  AddMaxStep(*this);
+  AddToolNumber(*this);
+  AddFeeds(*this, "G1 Z telibe marásnál:", "G1 Z %-os marás :");
+  AddOptions(*this, "Ferdén X és Z tengelyeken", "Csak egy téglalap");
+  AddCreateAndClear(*this);
+  AddRotateButton(*this);
+  RegisterMillingHandlers();
 }
 
 void TFrame7::CheckParameters() {
-  v_.error = 0;
-  ReadStartPoint();
-  CheckDepth();
-  if (!CheckToolDiameter()) {  // the field reads "0" so the later checks can use it
-    Find("Edit_sz_")->text = "0";
-    v_.D = 0;
+  error_ = 0;
+  ReadStartPoint(read_, kStartFields, v_.start);
+  CheckDepth(read_, "Edit_m_", v_.depth);
+  if (!CheckToolDiameter(read_, "Edit_sz_", v_.toolDiameter)) {
+    // The field reads "0" so the later checks can use it.
+    read_.SetText("Edit_sz_", "0");
+    v_.toolDiameter = 0;
   }
-  CheckSizes("négyzetzseb");
-  CheckCornerRadius();
-  CheckMaxStep();
-  CheckToolAndSpindle();
-  CheckFeeds();
-  ReadOptions();
+  CheckSizes(read_, "négyzetzseb", size_);
+  CheckCornerRadius(read_, v_.toolDiameter, size_);
+  CheckMaxStep(read_, kMaxStepFields, v_.depth, v_.step);
+  CheckToolAndSpindle(read_, kToolFields, v_.spindle);
+  CheckFeeds(read_, kFeedFields, v_.feeds);
+  ReadOptions(read_, kOptionFields, v_.options);
 }
 
 void TFrame7::ComputePath() {
-  ComputeDepthPasses();
+  if (error_) return;
+  v_.passes = ComputeDepthPasses(v_.start.z, v_.start.safe, v_.step, v_.depth);
 }
 
 void TFrame7::WriteComments() {
-  if (!v_.comments) return;
+  const MillingOptions& o = v_.options;
+  if (!o.comments) return;
   Line("(Téglalap kivágás - cut rectangle)");
   Line(" ");
-  WriteStartComment();
-  Line("(téglalap átmérői X" + Text("Edit_xd_") + " Y" + Text("Edit_yd_") + ")");
-  Line("(marás mélysége " + Text("Edit_m_") + ")");
-  WritePassComments();
-  Line(v_.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
-  Line(v_.ramp ? "(Spirál pályán folyamatosan le)" : "(Z tengely egyenesen le mozog)");
-  Line(v_.series ? "(sorozat téglalap kivágások készülnek)" : "(csak egy téglalap kivágás készül)");
+  WritePointComment(Memo1(), "kezdőpont", read_.Text("Edit_x_"), read_.Text("Edit_y_"),
+                    read_.Text("Edit_z_"));
+  Line("(téglalap átmérői X" + read_.Text("Edit_xd_") + " Y" + read_.Text("Edit_yd_") + ")");
+  Line("(marás mélysége " + read_.Text("Edit_m_") + ")");
+  WritePassComments(Memo1(), v_.passes.count, v_.passes.dp, v_.step != v_.depth,
+                    read_.Text("Edit_szc_"));
+  Line(o.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
+  Line(o.ramp ? "(Spirál pályán folyamatosan le)" : "(Z tengely egyenesen le mozog)");
+  Line(o.series ? "(sorozat téglalap kivágások készülnek)" : "(csak egy téglalap kivágás készül)");
 }
 
 void TFrame7::WriteLap(const long double* z) {
-  const long double X0 = v_.X0, Y0 = v_.Y0, X1 = v_.X0 + xd_, Y1 = v_.Y0 + yd_;
+  const StartPoint& s = v_.start;
+  const long double X0 = s.x, Y0 = s.y, X1 = s.x + size_.xd, Y1 = s.y + size_.yd;
   // Clockwise seen from +Z: P1, P2, P3, P0; counter-clockwise: P3, P2, P1, P0.
   const long double cw[4][2] = {{X0, Y1}, {X1, Y1}, {X1, Y0}, {X0, Y0}};
   const long double ccw[4][2] = {{X1, Y0}, {X1, Y1}, {X0, Y1}, {X0, Y0}};
-  const auto& corners = v_.ccw ? ccw : cw;
+  const auto& corners = v_.options.ccw ? ccw : cw;
   for (int i = 0; i < 4; ++i) {
     std::string line = G1XY(corners[i][0], corners[i][1]);
     if (z) line += " Z" + N4(z[i]);
-    if (i == 0) line += " F" + IntToStr(v_.feed23);
+    if (i == 0) line += " F" + IntToStr(v_.feeds.arc);
     Line(line);
   }
 }
 
 void TFrame7::WriteProgram() {
-  const std::string fz = " F" + IntToStr(v_.feed1);
-  const bool toolBlock = !Checked("CheckBox_szsz_");
-  const long double dp = v_.dp;
+  const MillingOptions& o = v_.options;
+  const StartPoint& s = v_.start;
+  const std::string fz = " F" + IntToStr(v_.feeds.g1);
+  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
+  const long double dp = v_.passes.dp;
+  const int passes = v_.passes.count;
 
-  if (!v_.series) Line("G21 G90");
-  Line("G0 Z" + N4(v_.Zs));
-  Line("G0 X" + N4(v_.X0) + " Y" + N4(v_.Y0));
-  if (toolBlock) WriteToolBlock(Memo1(), Text("Edit_szsz_"), Text("Edit_ff_"), v_.m4);
-  WriteCoolant(Memo1(), v_.coolant);
-  Line(G1XY(v_.X0, v_.Y0) + " F" + IntToStr(v_.feed23));
-  Line("G1 Z" + N4(v_.Z0) + fz);
-  if (v_.comments) Line("(főciklus)");
-  long double Za = v_.Z0 + dp / 4, Zb = v_.Z0 + dp / 2, Zc = v_.Z0 + dp / 4 + dp / 2,
-              Zd = v_.Z0 + dp;
-  for (int k = 1; k <= v_.passes; ++k) {
-    if (v_.comments && v_.passes > 1) Line("(" + IntToStr(k) + ". mélységi ciklus)");
-    if (!v_.ramp) {
+  WriteOpening(Memo1(), o.series, v_.passes.safeZ, s.x, s.y);
+  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
+  WriteCoolant(Memo1(), o.coolant);
+  Line(G1XY(s.x, s.y) + " F" + IntToStr(v_.feeds.arc));
+  Line("G1 Z" + N4(s.z) + fz);
+  if (o.comments) Line("(főciklus)");
+  long double Za = s.z + dp / 4, Zb = s.z + dp / 2, Zc = s.z + dp / 4 + dp / 2, Zd = s.z + dp;
+  for (int k = 1; k <= passes; ++k) {
+    if (o.comments && passes > 1) Line("(" + IntToStr(k) + ". mélységi ciklus)");
+    if (!o.ramp) {
       Line("G1 Z" + N4(Zd) + fz);
       WriteLap(nullptr);
     } else {
@@ -93,17 +99,14 @@ void TFrame7::WriteProgram() {
     Zc += dp;
     Zd += dp;
   }
-  if (v_.ramp) {
+  if (o.ramp) {
     Zd -= dp;
     const long double z[4] = {Zd, Zd, Zd, Zd};
     WriteLap(z);
   }
-  if (v_.comments) Line("(főciklus vége)");
-  Line("G1 Z" + N4(v_.Z0) + fz);
-  Line("G0 Z" + N4(v_.Zs));
-  Line("G0 X" + N4(v_.X0) + " Y" + N4(v_.Y0));
-  if (v_.comments && v_.series) WriteSeriesGap(Memo1());
-  if (!v_.series) WriteProgramEnd(Memo1(), v_.coolant, toolBlock);
+  if (o.comments) Line("(főciklus vége)");
+  WriteRetract(Memo1(), s.z, v_.feeds.g1, v_.passes.safeZ, s.x, s.y);
+  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
 }
 
 }  // namespace verlo

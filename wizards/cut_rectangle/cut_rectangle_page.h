@@ -2,26 +2,34 @@
 // passes, plunged at the start corner or descending around each lap.
 #pragma once
 
-#include "wizards/common/rectangle_page.h"
+#include "wizards/common/milling_page.h"
+#include "wizards/common/rectangle_fields.h"
 
 namespace verlo {
 
-class TFrame7 : public RectanglePage {
+class TFrame7 : public MillingPage {
  public:
-  explicit TFrame7(MessageBox& messages);
-
-  std::string Title() const override { return "Téglalap kivágás (cut rectangle)"; }
-  std::string Diagram() const override { return "cut_rectangle.jpg"; }
+  explicit TFrame7(PageContext& context);
 
   void CheckParameters() override;
+  // Derives the passes only from accepted values: after a refused check the
+  // last path stays.
   void ComputePath() override;
   void WriteComments() override;
   void WriteProgram() override;
+
+  const MillingValues& Values() const { return v_; }
+
+ protected:
+  bool SeriesMode() const override { return v_.options.series != 0; }
 
  private:
   // One lap from the start corner round to it; z values per corner (none for
   // a level lap without Z words).
   void WriteLap(const long double* z);
+
+  MillingValues v_;
+  RectangleSize size_;
 };
 
 }  // namespace verlo

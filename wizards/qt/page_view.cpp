@@ -15,10 +15,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gcode/numbers.h"
-#include "shell/jpeg_decoder.h"
-#include "shell/main_window_model.h"
-#include "shell/qt/qt_platform.h"
+#include "platform/app_name.h"
+#include "platform/qt/qt_text.h"
+#include "wizards/jpeg_decoder.h"
 
 // The diagrams are compiled into a static library: register them once.
 static void InitDiagramResources() {
@@ -61,8 +60,13 @@ bool ItemsInARow(const Control& c) {
 
 }  // namespace
 
-PageView::PageView(WizardPage& page, MessageBox& messages, QWidget* parent)
-    : QWidget(parent), page_(page), messages_(messages) {
+PageView::PageView(WizardPage& page, std::string title, std::string diagram, MessageBox& messages,
+                   QWidget* parent)
+    : QWidget(parent),
+      page_(page),
+      title_(std::move(title)),
+      diagram_(std::move(diagram)),
+      messages_(messages) {
   Build();
   CopyOut();
 }
@@ -86,7 +90,7 @@ void PageView::Build() {
   column->setSpacing(2);
   // The title beside the diagram, to leave the height to the fields.
   auto* header = new QHBoxLayout;
-  auto* title = new QLabel(Q(page_.Title()), panel);
+  auto* title = new QLabel(Q(title_), panel);
   title->setObjectName("Label_title");
   title->setWordWrap(true);
   title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -94,7 +98,7 @@ void PageView::Build() {
   bold.setBold(true);
   title->setFont(bold);
   header->addWidget(title, 1);
-  const QPixmap diagram = LoadDiagram(page_.Diagram());
+  const QPixmap diagram = LoadDiagram(diagram_);
   if (!diagram.isNull()) {
     auto* image = new QLabel(panel);
     image->setObjectName("Image1");
@@ -176,7 +180,11 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
     }
     case ControlKind::CheckBox: {
       auto* box = new QCheckBox(Q(c.caption), panel);
-      connect(box, &QCheckBox::clicked, this, [this, n = c.name] { Run(n); });
+      // Every change the user makes runs the handler, by mouse, key or an
+      // assistive tool's toggle; the copy-back from the model does not.
+      connect(box, &QCheckBox::toggled, this, [this, n = c.name] {
+        if (!copying_) Run(n);
+      });
       w = box;
       break;
     }
@@ -193,8 +201,8 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
         group->addButton(radio, static_cast<int>(i));
         layout->addWidget(radio);
       }
-      connect(group, &QButtonGroup::idClicked, this, [this, n = c.name](int id) {
-        if (page_.Find(n)->itemIndex != id) Run(n);
+      connect(group, &QButtonGroup::idToggled, this, [this, n = c.name](int id, bool on) {
+        if (on && !copying_ && page_.Find(n)->itemIndex != id) Run(n);
       });
       groups_[c.name] = group;
       w = box;

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 #include "wizards/common/page_model.h"
 
 class QButtonGroup;
@@ -20,7 +20,8 @@ class PageView : public QWidget {
   Q_OBJECT
 
  public:
-  PageView(WizardPage& page, MessageBox& messages, QWidget* parent = nullptr);
+  PageView(WizardPage& page, std::string title, std::string diagram, MessageBox& messages,
+           QWidget* parent = nullptr);
 
   WizardPage& Page() { return page_; }
   // Widget values into the model (the listing only when the user edited it).
@@ -37,6 +38,7 @@ class PageView : public QWidget {
   QWidget* BuildControl(Control& c, QWidget* panel, QLabel** label);
 
   WizardPage& page_;
+  std::string title_, diagram_;
   MessageBox& messages_;
   QPlainTextEdit* memo_ = nullptr;
   std::map<std::string, QWidget*> widgets_;

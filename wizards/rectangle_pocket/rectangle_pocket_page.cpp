@@ -5,102 +5,90 @@
 
 namespace verlo {
 
-const char kStepOverTooSmallMessage[] =
-    "A fogás szélessége túl kicsi: a zseb legfeljebb 99 körben készülhet el.";
-
-namespace {
-
-// Full rings that fit: the largest n (at most 99) with 2·n·so <= width, as
-// the search over 1..100 finds it; -1 when the search finds none.
-int SearchRingCount(long double so, long double width) {
-  long double sum = 0;
-  for (int i = 1; i <= 100; ++i) {
-    sum += 2 * so;
-    if (sum > width) return i - 1;
-  }
-  return -1;
-}
-
-}  // namespace
-
-TFrame4::TFrame4(MessageBox& messages) : RectanglePage(messages) {
-  AddStartAndSizeFields();
+TFrame4::TFrame4(PageContext& context) : MillingPage(context) {
+  AddStartAndSizeFields(*this);
   Add(MakeScroll("ScrollBar1", "Fogás szélessége a szerszám szélességének arányában: ", 50));
   Add(MakeLabel("Label4", "%", Placement::SameRow));
   Add(MakeLabel("Label5", "mm", Placement::SameRow));
-  AddToolDiameter();
-  AddMaxStep();
-  AddToolNumber();
-  AddFeeds("G1 telibe marásnál:", "G1 %-os marás , G2, G3 %-os:");
-  AddOptions("Ferdén X és Z tengelyeken", "Csak egy körzseb");
-  AddButtonsWithRotate();
-  RegisterSharedHandlers();
+  AddToolDiameter(*this);
+  AddMaxStep(*this);
+  AddToolNumber(*this);
+  AddFeeds(*this, "G1 telibe marásnál:", "G1 %-os marás , G2, G3 %-os:");
+  AddOptions(*this, "Ferdén X és Z tengelyeken", "Csak egy körzseb");
+  AddCreateAndClear(*this);
+  AddRotateButton(*this);
+  RegisterMillingHandlers();
   On("ScrollBar1", [this] { ScrollBar1Change(); });
 }
 
 void TFrame4::ScrollBar1Change() {
   const int pos = Position();
   Find("Label4")->text = IntToStr(pos) + " %";
-  Find("Label5")->text = FormatFloat4(StrToFloat(Text("Edit_sz_")) * pos / 100) + " mm";
+  Find("Label5")->text = FormatFloat4(read_.Float("Edit_sz_") * pos / 100) + " mm";
 }
 
 void TFrame4::CheckParameters() {
-  v_.error = 0;
-  ReadStartPoint();
-  CheckDepth();
-  const bool toolOk = CheckToolDiameter();
-  const bool sizesOk = CheckSizes("téglalapzseb");
-  CheckCornerRadius();
-  CheckMaxStep();
-  CheckToolAndSpindle();
-  CheckFeeds();
-  ReadOptions();
+  error_ = 0;
+  ReadStartPoint(read_, kStartFields, v_.start);
+  CheckDepth(read_, "Edit_m_", v_.depth);
+  const bool toolOk = CheckToolDiameter(read_, "Edit_sz_", v_.toolDiameter);
+  const bool sizesOk = CheckSizes(read_, "téglalapzseb", size_);
+  CheckCornerRadius(read_, v_.toolDiameter, size_);
+  CheckMaxStep(read_, kMaxStepFields, v_.depth, v_.step);
+  CheckToolAndSpindle(read_, kToolFields, v_.spindle);
+  CheckFeeds(read_, kFeedFields, v_.feeds);
+  ReadOptions(read_, kOptionFields, v_.options);
   position_ = Position();
   // More than 99 rings are not searched for: refuse instead of guessing.
   if (toolOk && sizesOk) {
-    const long double s = yd_ >= xd_ ? xd_ : yd_;
-    if (SearchRingCount(position_ * v_.D / 100, s - v_.D) < 0) Refuse(kStepOverTooSmallMessage);
+    const long double D = v_.toolDiameter;
+    const long double s = size_.yd >= size_.xd ? size_.xd : size_.yd;
+    if (SearchRingCount(position_ * D / 100, s - D) < 0) read_.Refuse(kStepOverTooSmallMessage);
   }
 }
 
 void TFrame4::ComputePath() {
-  ComputeDepthPasses();
+  v_.passes = ComputeDepthPasses(v_.start.z, v_.start.safe, v_.step, v_.depth);
+  const long double D = v_.toolDiameter, xd = size_.xd, yd = size_.yd;
   Path& p = path_;
-  p.so = Position() * v_.D / 100;
+  p.so = Position() * D / 100;
   long double s = 0;
-  if (yd_ >= xd_) {
-    s = xd_;
+  if (yd >= xd) {
+    s = xd;
     p.Lx = 0;
-    p.Ly = yd_ - xd_;
+    p.Ly = yd - xd;
   } else {
-    s = yd_;
-    p.Lx = xd_ - yd_;
+    s = yd;
+    p.Lx = xd - yd;
     p.Ly = 0;
   }
-  p.Xc = v_.X0 + s / 2;
-  p.Yc = v_.Y0 + s / 2;
-  p.n = SearchRingCount(p.so, s - v_.D);
+  p.Xc = v_.start.x + s / 2;
+  p.Yc = v_.start.y + s / 2;
+  p.n = SearchRingCount(p.so, s - D);
   if (p.n < 0) p.n = 0;
-  p.r = ((s - v_.D) - 2 * p.so * p.n) / 2;
+  p.r = ((s - D) - 2 * p.so * p.n) / 2;
 }
 
 void TFrame4::WriteComments() {
-  if (!v_.comments) return;
+  const MillingOptions& o = v_.options;
+  if (!o.comments) return;
   Line("(Téglalapzseb - rectangle pocket)");
   Line(" ");
-  WriteStartComment();
-  Line("(téglalap átmérői X" + Text("Edit_xd_") + " Y" + Text("Edit_yd_") + ")");
-  Line("(marás mélysége " + Text("Edit_m_") + ")");
-  WritePassComments();
+  WritePointComment(Memo1(), "kezdőpont", read_.Text("Edit_x_"), read_.Text("Edit_y_"),
+                    read_.Text("Edit_z_"));
+  Line("(téglalap átmérői X" + read_.Text("Edit_xd_") + " Y" + read_.Text("Edit_yd_") + ")");
+  Line("(marás mélysége " + read_.Text("Edit_m_") + ")");
+  WritePassComments(Memo1(), v_.passes.count, v_.passes.dp, v_.step != v_.depth,
+                    read_.Text("Edit_szc_"));
   Line("(oldalirányú fogás " + IntToStr(Position()) + "%)");
-  Line(v_.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
-  Line(v_.ramp ? "(Z tengely ferdén le mozog X irányában)" : "(Z tengely egyenesen le mozog)");
-  Line(v_.series ? "(sorozat téglalapzsebek készülnek)" : "(csak egy téglalapzseb készül)");
+  Line(o.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
+  Line(o.ramp ? "(Z tengely ferdén le mozog X irányában)" : "(Z tengely egyenesen le mozog)");
+  Line(o.series ? "(sorozat téglalapzsebek készülnek)" : "(csak egy téglalapzseb készül)");
 }
 
 void TFrame4::WriteRing(long double a, long double b, long double w, long double h) {
-  const std::string feed = " F" + IntToStr(v_.feed23);
-  if (!v_.ccw) {
+  const std::string feed = " F" + IntToStr(v_.feeds.arc);
+  if (!v_.options.ccw) {
     Line(G1XY(a, b + h) + feed);
     Line(G1XY(a + w, b + h));
     Line(G1XY(a + w, b));
@@ -113,28 +101,30 @@ void TFrame4::WriteRing(long double a, long double b, long double w, long double
 }
 
 void TFrame4::WriteProgram() {
+  const MillingOptions& o = v_.options;
+  const StartPoint& s = v_.start;
   const Path& p = path_;
-  const std::string full = " F" + IntToStr(v_.feed1), part = " F" + IntToStr(v_.feed23);
-  const bool toolBlock = !Checked("CheckBox_szsz_");
+  const std::string full = " F" + IntToStr(v_.feeds.g1), part = " F" + IntToStr(v_.feeds.arc);
+  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
+  const long double dp = v_.passes.dp;
+  const int passes = v_.passes.count;
 
-  if (!v_.series) Line("G21 G90");
-  Line("G0 Z" + N4(v_.Zs));
-  Line("G0 X" + N4(v_.X0) + " Y" + N4(v_.Y0));
-  if (toolBlock) WriteToolBlock(Memo1(), Text("Edit_szsz_"), Text("Edit_ff_"), v_.m4);
-  WriteCoolant(Memo1(), v_.coolant);
-  if (v_.comments) Line("(főciklus)");
-  long double Z = v_.Z0;
-  for (int k = 1; k <= v_.passes; ++k) {
+  WriteOpening(Memo1(), o.series, v_.passes.safeZ, s.x, s.y);
+  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
+  WriteCoolant(Memo1(), o.coolant);
+  if (o.comments) Line("(főciklus)");
+  long double Z = s.z;
+  for (int k = 1; k <= passes; ++k) {
     long double Lx = p.Lx, Ly = p.Ly;
-    if (v_.comments && v_.passes > 1) Line("(" + IntToStr(k) + ". mélységi ciklus)");
-    Z += v_.dp;
-    if (!v_.ramp) {
+    if (o.comments && passes > 1) Line("(" + IntToStr(k) + ". mélységi ciklus)");
+    Z += dp;
+    if (!o.ramp) {
       Line(G1XY(p.Xc + Lx, p.Yc + Ly) + part);
       Line("G1 Z" + N4(Z) + full);
       Line(G1XY(p.Xc, p.Yc));
     } else {
       Line(G1XY(p.Xc, p.Yc) + part);
-      Line("G1 Z" + N4(k == 1 ? v_.Z0 : Z - v_.dp) + full);
+      Line("G1 Z" + N4(k == 1 ? s.z : Z - dp) + full);
       Line(G1XY(p.Xc + Lx, p.Yc + Ly) + " Z" + N4(Z));
       Line(G1XY(p.Xc, p.Yc));
     }
@@ -154,12 +144,9 @@ void TFrame4::WriteProgram() {
       WriteRing(a, b, Lx + 2 * p.r, Ly + 2 * p.r);
     }
   }
-  if (v_.comments) Line("(főciklus vége)");
-  Line("G1 Z" + N4(v_.Z0) + full);
-  Line("G0 Z" + N4(v_.Zs));
-  Line("G0 X" + N4(v_.X0) + " Y" + N4(v_.Y0));
-  if (v_.comments && v_.series) WriteSeriesGap(Memo1());
-  if (!v_.series) WriteProgramEnd(Memo1(), v_.coolant, toolBlock);
+  if (o.comments) Line("(főciklus vége)");
+  WriteRetract(Memo1(), s.z, v_.feeds.g1, v_.passes.safeZ, s.x, s.y);
+  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
 }
 
 }  // namespace verlo

@@ -2,19 +2,16 @@
 // level by its centre line and by rectangular rings growing out from it.
 #pragma once
 
-#include "wizards/common/rectangle_page.h"
+#include "wizards/common/milling_page.h"
+#include "wizards/common/rectangle_fields.h"
 
 namespace verlo {
 
-extern const char kStepOverTooSmallMessage[];
-
-class TFrame4 : public RectanglePage {
+class TFrame4 : public MillingPage {
  public:
-  explicit TFrame4(MessageBox& messages);
+  explicit TFrame4(PageContext& context);
 
-  std::string Title() const override { return "Téglalapzseb (rectangle pocket)"; }
-  std::string Diagram() const override { return "rectangle_pocket.jpg"; }
-
+  void Shown() override { ScrollBar1Change(); }
   void CheckParameters() override;
   void ComputePath() override;
   void WriteComments() override;
@@ -30,12 +27,18 @@ class TFrame4 : public RectanglePage {
     long double r = 0;           // width of the last partial ring
   };
   const Path& PathValues() const { return path_; }
+  const MillingValues& Values() const { return v_; }
+
+ protected:
+  bool SeriesMode() const override { return v_.options.series != 0; }
 
  private:
   int Position() const { return Find("ScrollBar1")->position; }
   // The four sides of a ring from its corner (a, b), extents w x h.
   void WriteRing(long double a, long double b, long double w, long double h);
 
+  MillingValues v_;
+  RectangleSize size_;
   Path path_;
   int position_ = 0;  // the scroll bar as last checked
 };

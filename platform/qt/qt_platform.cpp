@@ -1,4 +1,4 @@
-#include "shell/qt/qt_platform.h"
+#include "platform/qt/qt_platform.h"
 
 #include <QFileDialog>
 #include <QFontDatabase>

@@ -1,8 +1,9 @@
-#include "about/about_box.h"
+#include "about/qt/about_box.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace verlo {
@@ -27,6 +28,18 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::close);
   layout->addWidget(ok);
   setFixedSize(280, 324);
+}
+
+}  // namespace verlo
+
+namespace verlo {
+
+void TAboutBox::showEvent(QShowEvent* e) {
+  if (!centred_) {  // opens in the middle of the screen
+    if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    centred_ = true;
+  }
+  QDialog::showEvent(e);
 }
 
 }  // namespace verlo

@@ -5,18 +5,12 @@
 #include <QFont>
 #include <QString>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
+#include "platform/qt/qt_text.h"
 
 class QWidget;
 
 namespace verlo {
-
-inline QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.c_str());
-}
-inline std::string U(const QString& text) {
-  return text.toUtf8().toStdString();
-}
 
 // Modal box, no owner window, OK only.
 class QtMessageBox : public MessageBox {

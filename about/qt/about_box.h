@@ -10,6 +10,12 @@ class TAboutBox : public QDialog {
 
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  bool centred_ = false;
 };
 
 }  // namespace verlo

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 namespace verlo {
 

@@ -1,0 +1,138 @@
+#include "wizards/common/milling_fields.h"
+
+#include <cmath>
+
+#include "wizards/common/depth_passes.h"
+
+namespace verlo {
+
+const char kSeriesMessage[] =
+    "Sorozatmarás esetén a kezdeti beállításokat valamint a végén szokásos M kódokat nem "
+    "tartalmazza.";
+
+void ReadStartPoint(FieldReader& read, const StartFields& names, StartPoint& out) {
+  read.FillIfBlank({names.x, names.y, names.z, names.safe});
+  out.x = read.Float(names.x);
+  out.y = read.Float(names.y);
+  out.z = read.Float(names.z);
+  out.safe = read.Float(names.safe);
+}
+
+void CheckDepth(FieldReader& read, const char* field, long double& depth) {
+  if (read.NonZero(field, "Marás mélyége \"0\", vagy nem adtál meg értéket.", depth) && depth > 0)
+    read.Warn(
+        "Marási mélységnek pozitív számot adtál meg. A program tovább megy, mert az adat nem "
+        "rossz, csak nem logikus.");
+}
+
+bool CheckToolDiameter(FieldReader& read, const char* field, long double& diameter) {
+  return read.NonZero(field, "Szerszám átmérője \"0\", vagy nem adtál meg értéket.", diameter);
+}
+
+void CheckMaxStep(FieldReader& read, const MaxStepFields& names, long double depth,
+                  long double& step) {
+  if (read.Checked(names.none)) {
+    step = depth;
+  } else {
+    long double entry = 0;
+    if (!read.NonZero(names.edit,
+                      "Lépésenkénti maximális fogási mélység \"0\", vagy nem adtál meg értéket.",
+                      entry))
+      return;
+    step = std::fabs(entry) >= std::fabs(depth) ? depth : entry;
+  }
+  // More than 100 passes are not searched for: refuse instead of guessing.
+  if (step != depth && SearchPassCount(step, depth) == 0) read.Refuse(kTooManyPassesMessage);
+}
+
+void CheckToolAndSpindle(FieldReader& read, const ToolFields& names, ToolSpindle& out) {
+  if (read.Checked(names.none)) {
+    out.tool = 0;
+    return;
+  }
+  read.NonZero(names.tool, "Szerszám száma \"0\", vagy nem adtál meg értéket.", out.tool);
+  read.NonZero(names.speed, "Főorsó fordulat \"0\", vagy nem adtál meg értéket.", out.speed);
+}
+
+void CheckFeeds(FieldReader& read, const FeedFields& names, Feeds& out) {
+  read.Required(names.g1, "G1 előtolási értékét nem adtad meg.", out.g1);
+  read.Required(names.arc, "G2 és G3 előtolási értékét nem adtad meg.", out.arc);
+}
+
+int CoolantCode(int item) {
+  return item == 1 ? 7 : item == 2 ? 8 : 0;
+}
+
+void ReadOptions(const FieldReader& read, const OptionFields& names, MillingOptions& out) {
+  const auto nonFirst = [&](const char* group) { return group && read.Item(group) != 0 ? 1 : 0; };
+  out.comments = read.Checked(names.comments) ? 1 : 0;
+  out.coolant = names.coolant ? CoolantCode(read.Item(names.coolant)) : 0;
+  out.ccw = nonFirst(names.ccw);
+  out.m4 = nonFirst(names.m4);
+  out.ramp = nonFirst(names.ramp);
+  out.series = nonFirst(names.series);
+}
+
+std::function<void()> EnableWhileUnticked(WizardPage& page, const char* box,
+                                          std::vector<const char*> fields) {
+  return [&page, box, fields] {
+    const bool on = !page.Find(box)->checked;
+    for (const char* n : fields) page.Find(n)->enabled = on;
+  };
+}
+
+std::function<void()> SeriesChanged(WizardPage& page, const char* group, MessageBox& messages) {
+  return [&page, group, &messages] {
+    page.Memo1().Clear();
+    if (page.Find(group)->itemIndex == 1) messages.Show(kSeriesMessage, kWarningCaption);
+  };
+}
+
+void AddStartFields(WizardPage& page) {
+  page.Add(MakeEdit("Edit_x_", "X tengely kezdőpontja:", "0,0000"));
+  page.Add(MakeEdit("Edit_y_", "Y tengely kezdőpontja:", "0,0000"));
+  page.Add(MakeEdit("Edit_z_", "Z tengely kezdőpontja:", "0,0000"));
+  page.Add(MakeEdit("Edit_zsb_", "biztonsági Z: +", "5"));
+  page.Add(MakeEdit("Edit_m_", "Marás mélysége:", "-2,0000"));
+}
+
+void AddToolDiameter(WizardPage& page) {
+  page.Add(MakeEdit("Edit_sz_", "Szerszám átmérő:", "5"));
+}
+
+void AddMaxStep(WizardPage& page) {
+  Control& edit =
+      page.Add(MakeEdit("Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "0,6"));
+  edit.labelName = "Label11";
+  edit.enabled = false;
+  page.Add(MakeCheck("CheckBox_szc_", "nincs", true, Placement::SameRow));
+}
+
+void AddToolNumber(WizardPage& page) {
+  page.Add(MakeEdit("Edit_szsz_", "Szerszám száma:", "1")).labelName = "Label15";
+  page.Add(MakeCheck("CheckBox_szsz_", "nincs", false, Placement::SameRow));
+  page.Add(MakeEdit("Edit_ff_", "Főorsó fordulata: ", "1000")).labelName = "Label16";
+}
+
+void AddFeeds(WizardPage& page, const std::string& g1Caption, const std::string& arcCaption) {
+  page.Add(MakeEdit("Edit_g1_", g1Caption, "150")).labelName = "Label7";
+  page.Add(MakeEdit("Edit_g23_", arcCaption, "300")).labelName = "Label8";
+}
+
+void AddOptions(WizardPage& page, const std::string& zEntryRamp, const std::string& singleItem) {
+  page.Add(MakeRadio("RadioGroup_cw_", " Marás forgásiránya óramutató járásával ",
+                     {"Megegyező (CW)", "Ellentétes (CCW)"}, 0));
+  page.Add(MakeRadio("RadioGroup_m34_", " Forgásirány ", {"M3", "M4"}, 0));
+  page.Add(MakeRadio("RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0));
+  page.Add(
+      MakeRadio("RadioGroup_zi_", " Szerszám Z irányban ", {"Le egyenesen csak Z", zEntryRamp}, 1));
+  page.Add(MakeRadio("RadioGroup_s_", " Sorozat marás ", {singleItem, "Sorozat marás"}, 0));
+  page.Add(MakeCheck("CheckBox_msg_", "Megjegyzésekkel", true));
+}
+
+void AddCreateAndClear(WizardPage& page) {
+  page.Add(MakeButton("Button1", "Létrehozás"));
+  page.Add(MakeButton("Button2", "Törlés", Placement::SameRow));
+}
+
+}  // namespace verlo
