@@ -1,5 +1,7 @@
 // The window under Qt's offscreen platform, with scripted message boxes and
 // save dialog and a temporary drive folder.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -200,6 +203,50 @@ class GuiTest : public QObject {
     QCOMPARE(test::TempDrive::Read(f.drive.Host() + "/adatcsere.txt").value_or(""),
              std::string("E"));
     QVERIFY(!f.window.isVisible());
+  }
+
+  // A screen reader's Toggle action changes the model as a click does.
+  static void AccessibleToggle(QWidget* w) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(a && a->actionInterface());
+    a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  }
+
+  void everyChangeOfACheckBoxOrRadioGroupRunsItsHandler() {
+    Fixture f;
+    QWidget* page = f.CutCircle();
+    AccessibleToggle(f.Get<QCheckBox>("CheckBox1"));
+    QCOMPARE(f.Get<QPushButton>("Button3")->text(), QString("Mentés"));
+    QCOMPARE(f.window.Model().State().standAlone, 1);
+    AccessibleToggle(f.Get<QCheckBox>("CheckBox_szc_", page));
+    QVERIFY(f.Get<QLineEdit>("Edit_szc_", page)->isEnabled());
+    f.Get<QRadioButton>("RadioGroup_s__1", page)->setChecked(true);  // a test driver's change
+    QCOMPARE(f.messages.shown.size(), size_t{1});
+    QCOMPARE(f.messages.shown[0].caption, std::string("Figyelmeztetés"));
+    // The copy-back from the model runs no handler: creating in series mode
+    // warns no second time.
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    QCOMPARE(f.messages.shown.size(), size_t{1});
+    // Stand-alone: a send only saves.
+    f.dialog.answers = {f.drive.Root() + "/kor.tap"};
+    QTest::mouseClick(f.Get<QPushButton>("Button3"), Qt::LeftButton);
+    QVERIFY(test::TempDrive::Read(f.drive.Root() + "/kor.tap"));
+    QVERIFY(!test::TempDrive::Read(f.drive.Host() + "/file.txt"));
+  }
+
+  void windowsOpenCentredAndTheProgramEndsWithItsMainWindow() {
+    Fixture f;
+    const QPoint centre = f.window.screen()->availableGeometry().center();
+    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <= 4);  // within the frame
+    QCOMPARE(f.Get<QPlainTextEdit>("Memo1")->toPlainText(), QString("1"));
+    QTest::mouseClick(f.Get<QPushButton>("Button1"), Qt::LeftButton);
+    QWidget* about = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "AboutBox") about = w;
+    QVERIFY(about && about->isVisible());
+    QVERIFY((about->frameGeometry().center() - centre).manhattanLength() <= 4);  // within the frame
+    f.window.close();  // the title bar's close
+    QVERIFY(!about->isVisible());
   }
 
   void aLargeListingAppearsAtOnce() {
