@@ -1,6 +1,7 @@
 #include "gcode/listing.h"
 
 #include "gcode/encoding.h"
+#include "gcode/text.h"
 
 namespace verlo {
 
@@ -44,7 +45,9 @@ std::string Listing::Text() const {
 }
 
 std::string EmitterLine(const std::string& line) {
-  std::string out = line;
+  // A line break or other control character typed into a field and quoted in
+  // a comment must not split or corrupt the line.
+  std::string out = ControlCharactersAsSpaces(line);
   size_t chars = 0;
   for (size_t i = 0; i < out.size() && chars < 40; ++i) {
     const unsigned char c = static_cast<unsigned char>(out[i]);

@@ -25,8 +25,9 @@ class Listing {
   uint64_t revision_ = 0;
 };
 
-// The line emitter: every "," among the first 40 characters becomes ".";
-// commas further on stay. Characters are counted, not bytes (UTF-8).
+// The line emitter: every control character becomes a space, then every ","
+// among the first 40 characters becomes "."; commas further on stay.
+// Characters are counted, not bytes (UTF-8).
 std::string EmitterLine(const std::string& line);
 void Emit(Listing& listing, const std::string& line);
 

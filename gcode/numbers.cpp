@@ -148,9 +148,24 @@ std::string FormatFloat4(long double value, char separator) {
 std::string FloatToStr(long double value, char separator) {
   if (!std::isfinite(value)) return SpecialText(value);
   if (value == 0) return "0";
+  // The 18-digit expansion rounded half away from zero to 15 digits, as the
+  // "0.0000" form rounds, so that values equal as typed print the same.
   std::string digits;
   int exponent = 0;
-  DecimalDigits(std::fabs(value), 15, digits, exponent);
+  DecimalDigits(std::fabs(value), 18, digits, exponent);
+  const bool up = digits[15] >= '5';
+  digits.resize(15);
+  if (up) {
+    int i = 14;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {
+      digits.insert(digits.begin(), '1');
+      digits.pop_back();
+      ++exponent;
+    }
+  }
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   std::string out = value < 0 ? "-" : "";
   if (exponent >= 15 || exponent < -5) {
@@ -168,6 +183,11 @@ std::string FloatToStr(long double value, char separator) {
   const size_t intLen = static_cast<size_t>(exponent) + 1;
   if (digits.size() <= intLen) return out + digits + std::string(intLen - digits.size(), '0');
   return out + digits.substr(0, intLen) + separator + digits.substr(intLen);
+}
+
+long double Round15(long double value) {
+  if (!std::isfinite(value)) return value;
+  return StrToFloat(FloatToStr(value, '.'));
 }
 
 std::string IntToStr(long long value) {

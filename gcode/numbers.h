@@ -32,8 +32,12 @@ int StrToInt(const std::string& text);
 // "-0.0000", no thousands separator.
 std::string FormatFloat4(long double value, char separator = ',');
 
-// FloatToStr: the general form to 15 significant digits, no trailing zeros.
+// FloatToStr: the general form to 15 significant digits (the 18-digit
+// expansion rounded half away from zero), no trailing zeros.
 std::string FloatToStr(long double value, char separator = ',');
+// The value as the general form shows it: to 15 significant digits. Counts
+// compare their running sums this way, so values equal as typed are equal.
+long double Round15(long double value);
 
 std::string IntToStr(long long value);
 

@@ -12,6 +12,16 @@ std::string G1XY(long double x, long double y) {
   return "G1 X" + N4(x) + " Y" + N4(y);
 }
 
+std::string ArcLine(const std::string& line) {
+  if (line.compare(0, 3, "G2 ") != 0 && line.compare(0, 3, "G3 ") != 0) return line;
+  const std::string zero = " R0.0000";
+  const size_t r = line.find(zero);
+  if (r == std::string::npos) return line;
+  const size_t end = r + zero.size();
+  if (end != line.size() && line[end] != ' ') return line;  // R0.00001... is no zero
+  return "G1" + line.substr(2, r - 2) + line.substr(end);
+}
+
 void WritePointComment(Listing& listing, const std::string& word, const std::string& x,
                        const std::string& y, const std::string& z) {
   Emit(listing, "(" + word + " X" + x + " Y" + y + " Z" + z + ")");

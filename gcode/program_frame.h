@@ -17,6 +17,11 @@ std::string N4(long double value);
 // A straight feed move's words: "G1 X<x> Y<y>".
 std::string G1XY(long double x, long double y);
 
+// An arc line ("G2 ..." or "G3 ...") whose R word prints as "R0.0000" starts
+// and ends at one point, which no control accepts: it is the straight feed
+// move it amounts to, "G1" with every other word kept. Other lines unchanged.
+std::string ArcLine(const std::string& line);
+
 // "(<word> X<x> Y<y> Z<z>)" from the field texts as typed ("kezdőpont").
 void WritePointComment(Listing& listing, const std::string& word, const std::string& x,
                        const std::string& y, const std::string& z);

@@ -177,7 +177,7 @@ TEST_F(CutCircle, CircleSmallerThanToolAndEqualToIt) {
   Set("Edit_r_", "5");
   const Lines& l = Create();
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(l[17], "G2 X0.0000 Y0.0000 Z-1.0000 R0.0000 F300");
+  EXPECT_EQ(l[17], "G1 X0.0000 Y0.0000 Z-1.0000 F300");  // no zero-radius arc
 }
 
 TEST_F(CutCircle, WordsPastTheFortiethCharacterKeepTheirPoint) {

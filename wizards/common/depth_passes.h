@@ -22,6 +22,10 @@ int SearchPassCount(long double step, long double depth);
 // as the search over 1..100 finds it; -1 when the search finds none.
 int SearchRingCount(long double stepOver, long double width);
 
+// A ring remainder that prints as 0.0000 counts as none: its lap would only
+// repeat the last ring.
+long double RemainderOrZero(long double remainder);
+
 // Safe height and passes: one pass of the whole depth when the step equals
 // it, else the searched count of equal passes.
 DepthPasses ComputeDepthPasses(long double startZ, long double safeOffset, long double step,

@@ -1,5 +1,7 @@
 #include "wizards/common/field_reader.h"
 
+#include <cmath>
+
 #include "gcode/numbers.h"
 
 namespace verlo {
@@ -16,12 +18,24 @@ void FieldReader::FillIfBlank(std::initializer_list<const char*> names, const ch
     if (Blank(n)) SetText(n, text);
 }
 
+namespace {
+
+// No machine takes a number this large: refused as a text that is no number.
+template <class T>
+T WithinLimit(T value, const std::string& text) {
+  if (!(std::fabs(static_cast<long double>(value)) <= kFieldLimit))
+    throw ConvertError("'" + text + "' érvénytelen érték: az abszolút értéke legfeljebb 1000000 lehet.");
+  return value;
+}
+
+}  // namespace
+
 long double FieldReader::Float(const char* name) const {
-  return StrToFloat(Text(name));
+  return WithinLimit(StrToFloat(Text(name)), Text(name));
 }
 
 int FieldReader::Int(const char* name) const {
-  return StrToInt(Text(name));
+  return WithinLimit(StrToInt(Text(name)), Text(name));
 }
 
 void FieldReader::Refuse(const std::string& text) {

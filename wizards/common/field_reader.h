@@ -14,6 +14,9 @@ namespace verlo {
 extern const char kErrorCaption[];    // "Figyelmeztetés rossz paraméterezésről"
 extern const char kWarningCaption[];  // "Figyelmeztetés"
 
+// The largest magnitude a number field takes.
+inline constexpr long double kFieldLimit = 1000000;
+
 class FieldReader {
  public:
   FieldReader(WizardPage& page, MessageBox& messages, int& error)
@@ -28,8 +31,8 @@ class FieldReader {
   // An empty text becomes the given one in the field itself.
   void FillIfBlank(std::initializer_list<const char*> names, const char* text = "0");
 
-  // The field's number; a text that is no number stops the action
-  // (ConvertError).
+  // The field's number; a text that is no number, or a number above
+  // kFieldLimit in magnitude, stops the action (ConvertError).
   template <class T>
   T Number(const char* name) const {
     if constexpr (std::is_integral_v<T>)
@@ -61,6 +64,16 @@ class FieldReader {
     }
     out = Number<T>(name);
     return true;
+  }
+
+  // Stores the value when the condition holds, else refuses it.
+  template <class T>
+  bool AcceptIf(bool ok, const std::string& message, const T& value, T& out) {
+    if (ok)
+      out = value;
+    else
+      Refuse(message);
+    return ok;
   }
 
   // A refusal: the message in the error caption and the error flag set.

@@ -50,13 +50,27 @@ void CheckToolAndSpindle(FieldReader& read, const ToolFields& names, ToolSpindle
     out.tool = 0;
     return;
   }
-  read.NonZero(names.tool, "Szerszám száma \"0\", vagy nem adtál meg értéket.", out.tool);
-  read.NonZero(names.speed, "Főorsó fordulat \"0\", vagy nem adtál meg értéket.", out.speed);
+  // The control rejects a negative tool number or spindle speed.
+  int value = 0;
+  if (read.NonZero(names.tool, "Szerszám száma \"0\", vagy nem adtál meg értéket.", value))
+    read.AcceptIf(value > 0, "A szerszám száma nem lehet negatív.", value, out.tool);
+  if (read.NonZero(names.speed, "Főorsó fordulat \"0\", vagy nem adtál meg értéket.", value))
+    read.AcceptIf(value > 0, "A főorsó fordulata nem lehet negatív.", value, out.speed);
+}
+
+void CheckFeed(FieldReader& read, const char* field, const char* emptyMessage,
+               const char* notPositiveMessage, int& out) {
+  // The control rejects a move at zero or negative feed.
+  int value = 0;
+  if (read.Required(field, emptyMessage, value))
+    read.AcceptIf(value > 0, notPositiveMessage, value, out);
 }
 
 void CheckFeeds(FieldReader& read, const FeedFields& names, Feeds& out) {
-  read.Required(names.g1, "G1 előtolási értékét nem adtad meg.", out.g1);
-  read.Required(names.arc, "G2 és G3 előtolási értékét nem adtad meg.", out.arc);
+  CheckFeed(read, names.g1, "G1 előtolási értékét nem adtad meg.",
+            "A G1 előtolás nem lehet nulla vagy negatív.", out.g1);
+  CheckFeed(read, names.arc, "G2 és G3 előtolási értékét nem adtad meg.",
+            "A G2 és G3 előtolás nem lehet nulla vagy negatív.", out.arc);
 }
 
 int CoolantCode(int item) {

@@ -56,6 +56,10 @@ struct FeedFields {
 };
 inline constexpr FeedFields kFeedFields{"Edit_g1_", "Edit_g23_"};
 void CheckFeeds(FieldReader& read, const FeedFields& names, Feeds& out);
+// One feed field: blank refused with its message, zero or negative with the
+// other.
+void CheckFeed(FieldReader& read, const char* field, const char* emptyMessage,
+               const char* notPositiveMessage, int& out);
 
 struct MillingOptions {
   int comments = 0, coolant = 0, ccw = 0, m4 = 0, ramp = 0, series = 0;

@@ -81,18 +81,18 @@ void TFrame5::WriteProgram() {
     if (o.comments && passes > 1) Line("(" + IntToStr(i) + ". mélységi ciklus)");
     if (!o.ramp) {
       Line("G1 Z" + N4(A + P / 2) + f1);
-      Line(right + radius + f23);
-      Line(left + radius);
+      Line(ArcLine(right + radius + f23));
+      Line(ArcLine(left + radius));
     } else {
-      Line(right + " Z" + N4(A) + radius + f23);
-      Line(left + " Z" + N4(B) + radius);
+      Line(ArcLine(right + " Z" + N4(A) + radius + f23));
+      Line(ArcLine(left + " Z" + N4(B) + radius));
     }
     A += P;
     B += P;
   }
   if (o.ramp) {
-    Line(right + " Z" + N4(B - P) + radius + f23);
-    Line(left + " Z" + N4(B - P) + radius);
+    Line(ArcLine(right + " Z" + N4(B - P) + radius + f23));
+    Line(ArcLine(left + " Z" + N4(B - P) + radius));
   }
   if (o.comments) Line("(főciklus vége)");
   WriteRetract(Memo1(), s.z, v_.feeds.g1, v_.passes.safeZ, s.x, s.y);

@@ -66,7 +66,7 @@ void TFrame4::ComputePath() {
   p.Yc = v_.start.y + s / 2;
   p.n = SearchRingCount(p.so, s - D);
   if (p.n < 0) p.n = 0;
-  p.r = ((s - D) - 2 * p.so * p.n) / 2;
+  p.r = RemainderOrZero(((s - D) - 2 * p.so * p.n) / 2);
 }
 
 void TFrame4::WriteComments() {
