@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "gcode/numbers.h"
+#include "gcode/text.h"
 #include "platform/app_name.h"
 #include "wizards/page_registry.h"
 
@@ -80,6 +81,12 @@ void SetControl(WizardPage& page, const std::string& name, const std::string& va
     throw UsageError("unknown control '" + name + "'; valid controls: " + SettableNames(page));
   switch (c->kind) {
     case ControlKind::Edit:
+      // The window's edits take no control characters and at most 40.
+      if (HasControlCharacter(value))
+        throw UsageError("the value of " + name + " holds a line break or control character");
+      if (CharacterCount(value) > kEditMaxLength)
+        throw UsageError("the value of " + name + " is longer than " +
+                         std::to_string(kEditMaxLength) + " characters");
       c->text = value;
       return;
     case ControlKind::CheckBox: {

@@ -3,7 +3,8 @@
 // as saved (`expected.tap`), the message lines (`expected.stderr`) and the
 // exit status (`status`); a missing stderr or status file means none and 0.
 // VERLO_UPDATE_GOLDEN=1 rewrites the expected files from the program's output,
-// for review with git diff.
+// for review with git diff. Every listing is also read by LinuxCNC's rs274,
+// unless the case folder holds a file `no-interpreter` saying why not.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -16,6 +17,7 @@
 #include <sstream>
 
 #include "gcode/encoding.h"
+#include "support/rs274_trace.h"
 #include "support/run_program.h"
 
 namespace verlo {
@@ -109,6 +111,14 @@ TEST_P(Golden, Case) {
   if (hasTap && wrote) {
     EXPECT_TRUE(tap == expectedTap) << "listing differs at "
                                     << FirstDifference(expectedTap, tap, true);
+  }
+  if (wrote && !fs::exists(dir / "no-interpreter") && test::Rs274Available()) {
+    // A listing of a series has no program end of its own.
+    std::vector<std::string> program = SplitLines(Local8BitToUtf8(tap));
+    if (program.empty() || (program.back() != "M30" && program.back() != "M2"))
+      program.push_back("M30");
+    const test::Trace trace = test::RunRs274(program);
+    EXPECT_TRUE(trace.ok) << "rs274 refuses the listing: " << trace.error;
   }
 }
 

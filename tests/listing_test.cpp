@@ -17,6 +17,12 @@ TEST(Emitter, TurnsCommasIntoPointsInTheFirstFortyCharacters) {
   EXPECT_EQ(EmitterLine(""), "");
 }
 
+TEST(Emitter, ControlCharactersBecomeSpaces) {
+  // A line break typed into a field and quoted in a comment must not split it.
+  EXPECT_EQ(EmitterLine("(kezdőpont X5\n Y0,0000\r\t)"), "(kezdőpont X5  Y0.0000  )");
+  EXPECT_EQ(EmitterLine("a\xC2\x85" "b\xE2\x80\xA8" "c\x7F,"), "a b c .");
+}
+
 TEST(Emitter, CountsCharactersNotBytes) {
   // 39 accented letters (two bytes each) then commas at positions 40 and 41.
   std::string accents;

@@ -88,5 +88,14 @@ TEST(FloatToStr, ShortestGeneralForm) {
   EXPECT_EQ(FloatToStr(2.5L, '.'), "2.5");
 }
 
+TEST(FloatToStr, RoundsFifteenDigitTiesAwayFromZero) {
+  // Half of a 15-digit diameter: the 16th digit is a 5 as typed.
+  EXPECT_EQ(FloatToStr(StrToFloat("4,35442950482489") / 2), "2,17721475241245");
+  EXPECT_EQ(FloatToStr(-StrToFloat("4,35442950482489") / 2), "-2,17721475241245");
+  EXPECT_EQ(FloatToStr(StrToFloat("9,99999999999999") + 0.000000000000005L), "10");
+  EXPECT_EQ(Round15(0.1L + 0.2L), Round15(0.3L));
+  EXPECT_EQ(Round15(3 * StrToFloat("0,4")), StrToFloat("1,2"));
+}
+
 }  // namespace
 }  // namespace verlo

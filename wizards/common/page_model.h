@@ -14,6 +14,9 @@
 
 namespace verlo {
 
+// The most characters an edit field of a page takes.
+inline constexpr size_t kEditMaxLength = 40;
+
 enum class ControlKind { Label, Edit, CheckBox, RadioGroup, ScrollBar, Button };
 
 // How the generic view places a control.

@@ -47,7 +47,10 @@ void CheckCornerRadius(FieldReader& read, long double toolDiameter, RectangleSiz
                     "szerszámátmérő fele.",
                     rc))
     return;
-  const long double half = read.Float("Edit_sz_") / 2;
+  // Compared as the plain form shows them: half of a valid diameter, written
+  // back to the field, equals it.
+  const long double half = Round15(read.Float("Edit_sz_") / 2);
+  rc = Round15(rc);
   if (rc < half) {
     read.Refuse("A sarokrádiusz kisebb mint a szerszám átmérő fele.");
     return;
