@@ -4,6 +4,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -232,6 +233,17 @@ class GuiTest : public QObject {
     QTest::mouseClick(f.Get<QPushButton>("Button3"), Qt::LeftButton);
     QVERIFY(test::TempDrive::Read(f.drive.Root() + "/kor.tap"));
     QVERIFY(!test::TempDrive::Read(f.drive.Host() + "/file.txt"));
+  }
+
+  void fieldsTakeOneLineOfAtMostFortyCharacters() {
+    Fixture f;
+    auto* x = f.Get<QLineEdit>("Edit_x_", f.CutCircle());
+    x->clear();
+    QApplication::clipboard()->setText("12\n,5\t\u2028");
+    x->paste();
+    QCOMPARE(x->text(), QString("12,5"));
+    x->setText(QString(50, '1'));
+    QCOMPARE(x->text().size(), 40);
   }
 
   void windowsOpenCentredAndTheProgramEndsWithItsMainWindow() {
