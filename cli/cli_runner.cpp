@@ -202,7 +202,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   StreamMessages messages(err);
   ShellState shell;
   shell.wizardIndex = static_cast<int>(entry - PageRegistry().data()) + 1;
-  PageContext context{messages, shell};
+  StepStore steps(shell);
+  steps.Reset();
+  PageContext context{messages, shell, steps};
   auto page = entry->make(context);
   std::string outputFile;
   bool listControls = false, created = false;

@@ -46,6 +46,7 @@ std::string TForm1::SendCaption() const {
 
 void TForm1::FormActivate() {
   if (state_.firstActivation == 21) return;
+  steps_.Reset();
   const std::string base = args_.empty() ? std::string() : args_[0];
   HostLink() = MakeHostLinkPaths(base);
   for (const auto& page : pages_) {

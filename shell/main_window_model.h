@@ -40,6 +40,7 @@ class TForm1 {
   bool Button3Enabled() const { return button3Enabled_; }
   bool Button2Enabled() const { return button2Enabled_; }
   const std::string& Memo1() const { return memo1_; }  // the path last written to file.txt
+  StepStore& Steps() { return steps_; }
   WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)].get(); }
   int PageCount() const { return static_cast<int>(pages_.size()); }
   // The host folder as a local path.
@@ -54,7 +55,8 @@ class TForm1 {
   FileSystem& files_;
   std::vector<std::string> args_;
   ShellState state_;
-  PageContext context_{messages_, state_};
+  StepStore steps_{state_};
+  PageContext context_{messages_, state_, steps_};
   std::vector<std::unique_ptr<WizardPage>> pages_;
   int visible_ = -1;
   std::string button3Caption_ = "Válassz varázslót először!!";

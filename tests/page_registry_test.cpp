@@ -18,7 +18,8 @@ TEST(PageRegistry, EveryRowIsComplete) {
   std::set<std::string> objects, cliNames;
   test::RecordingMessages messages;
   ShellState shell;
-  PageContext context{messages, shell};
+  StepStore steps{shell};
+  PageContext context{messages, shell, steps};
   for (const PageEntry& e : PageRegistry()) {
     SCOPED_TRACE(e.item);
     EXPECT_TRUE(*e.item && *e.title);

@@ -108,7 +108,8 @@ struct QuietPage {
   }
   Quiet quiet;
   ShellState shell;
-  PageContext context{quiet, shell};
+  StepStore steps{shell};
+  PageContext context{quiet, shell, steps};
   Page page{context};
 };
 

@@ -46,7 +46,8 @@ class PageFixture : public ::testing::Test {
 
   RecordingMessages messages;
   ShellState shell;
-  PageContext context{messages, shell};
+  StepStore steps{shell};
+  PageContext context{messages, shell, steps};
   Page page{context};
 };
 

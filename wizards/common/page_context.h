@@ -1,7 +1,9 @@
 // What a wizard page is given by whoever creates it (the main window, the
-// command line, a test): the message box, and the process-wide state it reads.
+// command line, a test): the message box, the process-wide flags it reads and
+// the step store.
 #pragma once
 
+#include "accumulate/step_store.h"
 #include "platform/platform.h"
 #include "platform/shell_state.h"
 
@@ -10,6 +12,7 @@ namespace verlo {
 struct PageContext {
   MessageBox& messages;
   const ShellState& shell;  // the wizard index and the accumulate flag
+  StepStore& steps;         // the step store and step state
 };
 
 }  // namespace verlo

@@ -25,6 +25,12 @@ Control* WizardPage::Find(const std::string& name) const {
   return nullptr;
 }
 
+std::string WizardPage::CaptionOf(const std::string& name) const {
+  for (const Control* c : order_)
+    if (c->name == name || c->labelName == name) return c->caption;
+  return {};
+}
+
 bool WizardPage::Fire(const std::string& name) {
   auto it = handlers_.find(name);
   if (it == handlers_.end()) return false;

@@ -58,6 +58,9 @@ class WizardPage {
 
   const std::vector<Control*>& Controls() const { return order_; }
   Control* Find(const std::string& name) const;
+  // The caption of a control, or of the edit whose caption label has this
+  // name ("Label9"); empty when there is none.
+  std::string CaptionOf(const std::string& name) const;
   Listing& Memo1() { return memo_; }
   const Listing& Memo1() const { return memo_; }
 
