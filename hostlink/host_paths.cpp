@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
-#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -106,10 +105,14 @@ std::string HostViewOfPath(const std::string& localPath, const EnvLookup& env) {
   return localPath;
 #else
   if (localPath.empty()) return localPath;
-  std::vector<std::pair<char, std::string> > drives;
+  struct Drive {
+    char letter;
+    std::string folder;
+  };
+  std::vector<Drive> drives;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (letter != 'C' && env(std::string("VERLO_DRIVE_") + letter).empty()) continue;
-    if (const auto folder = DriveFolder(letter, env)) drives.emplace_back(letter, *folder);
+    if (const auto folder = DriveFolder(letter, env)) drives.push_back({letter, *folder});
   }
   // The deepest drive folder holding the file names it; the names as given
   // first, then with links resolved (Wine's dosdevices are links).

@@ -54,7 +54,9 @@ TEST(Encoding, FindsTheFirstCharacterTheCodePageLacks) {
   };
   for (const auto& [text, lacking] : cases)
     EXPECT_EQ(FirstCharacterNotInLocal8Bit(text), lacking) << text;
-  EXPECT_EQ(Utf8ToLocal8Bit("a😀\xE2\x82" "b"), "a???b");
+  EXPECT_EQ(Utf8ToLocal8Bit("a😀\xE2\x82"
+                            "b"),
+            "a???b");
 }
 
 TEST(ProgramFrame, ToolBlockCoolantAndEnd) {
