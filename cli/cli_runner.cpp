@@ -6,6 +6,7 @@
 #include "gcode/numbers.h"
 #include "gcode/text.h"
 #include "platform/app_name.h"
+#include "platform/file_name.h"
 #include "wizards/page_registry.h"
 
 namespace verlo {
@@ -174,7 +175,8 @@ std::string CliHelp() {
          "--controls  list the page's controls (name, kind, value, caption) after the\n"
          "            actions, without creating.\n"
          "-o FILE     write the listing to FILE as the window saves it (Windows-1250,\n"
-         "            CR LF) instead of printing it.\n"
+         "            CR LF) instead of printing it. FILE may hold no line break or\n"
+         "            other control character.\n"
          "\n"
          "The listing goes to standard output, one line each, when the last create\n"
          "wrote its program. Every message box is printed on standard error as\n"
@@ -212,8 +214,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::vector<std::string> actions;
     for (size_t i = 1; i < args.size(); ++i) {
       if (args[i] == "-o") {
-        if (i + 1 >= args.size()) throw UsageError("-o needs a file name");
+        if (i + 1 >= args.size() || args[i + 1].empty()) throw UsageError("-o needs a file name");
         outputFile = args[++i];
+        if (!FileNameAllowed(outputFile)) {
+          messages.Show(kFileNameRefusal, "Figyelmeztetés");
+          return kCliError;
+        }
       } else if (args[i] == "--controls") {
         listControls = true;
       } else if (args[i] == "--help" || args[i] == "-h") {

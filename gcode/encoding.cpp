@@ -38,11 +38,40 @@ void AppendUtf8(std::string& out, uint32_t cp) {
   }
 }
 
-char ToByte(uint32_t cp) {
-  if (cp < 0x80) return static_cast<char>(cp);
-  for (int i = 0; i < 128; ++i)
-    if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
-  return '?';
+// The byte of a code point, or nothing when the code page lacks it.
+bool ToByte(uint32_t cp, char& byte) {
+  if (cp < 0x80) {
+    byte = static_cast<char>(cp);
+    return true;
+  }
+  for (int i = 0; i < 128; ++i) {
+    if (kHigh[i] == cp) {
+      byte = static_cast<char>(0x80 + i);
+      return true;
+    }
+  }
+  return false;
+}
+
+// Decodes the UTF-8 sequence at i: its length, and false when it is malformed
+// (then the length is 1, the stray byte).
+bool Decode(const std::string& utf8, size_t i, uint32_t& cp, size_t& len) {
+  const unsigned char c = static_cast<unsigned char>(utf8[i]);
+  len = 1;
+  if (c < 0x80) {
+    cp = c;
+    return true;
+  }
+  const size_t n = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+  if (n == 1 || i + n > utf8.size()) return false;
+  cp = n == 2 ? (c & 0x1F) : n == 3 ? (c & 0x0F) : (c & 0x07);
+  for (size_t k = 1; k < n; ++k) {
+    const unsigned char cc = static_cast<unsigned char>(utf8[i + k]);
+    if ((cc & 0xC0) != 0x80) return false;
+    cp = (cp << 6) | (cc & 0x3F);
+  }
+  len = n;
+  return true;
 }
 
 }  // namespace
@@ -50,30 +79,23 @@ char ToByte(uint32_t cp) {
 std::string Utf8ToLocal8Bit(const std::string& utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (size_t i = 0; i < utf8.size();) {
-    const unsigned char c = static_cast<unsigned char>(utf8[i]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-      ++i;
-      continue;
-    }
-    int len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
-    uint32_t cp = len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
-    bool valid = len > 1 && i + len <= utf8.size();
-    for (int k = 1; valid && k < len; ++k) {
-      const unsigned char cc = static_cast<unsigned char>(utf8[i + k]);
-      if ((cc & 0xC0) != 0x80) valid = false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    out += ToByte(cp);
-    i += len;
+  for (size_t i = 0, len = 0; i < utf8.size(); i += len) {
+    uint32_t cp = 0;
+    char byte = '?';
+    if (!Decode(utf8, i, cp, len) || !ToByte(cp, byte)) byte = '?';
+    out += byte;
   }
   return out;
+}
+
+std::string FirstCharacterNotInLocal8Bit(const std::string& utf8) {
+  for (size_t i = 0, len = 0; i < utf8.size(); i += len) {
+    uint32_t cp = 0;
+    char byte = 0;
+    if (!Decode(utf8, i, cp, len)) return "\uFFFD";
+    if (!ToByte(cp, byte)) return utf8.substr(i, len);
+  }
+  return "";
 }
 
 std::string Local8BitToUtf8(const std::string& bytes) {

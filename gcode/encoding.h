@@ -10,4 +10,8 @@ namespace verlo {
 std::string Utf8ToLocal8Bit(const std::string& utf8);
 std::string Local8BitToUtf8(const std::string& bytes);
 
+// The first character of the UTF-8 text the code page lacks (U+FFFD for a
+// malformed byte); empty when the whole text converts.
+std::string FirstCharacterNotInLocal8Bit(const std::string& utf8);
+
 }  // namespace verlo

@@ -3,6 +3,7 @@
 #include "gcode/encoding.h"
 #include "gcode/numbers.h"
 #include "hostlink/host_paths.h"
+#include "platform/file_name.h"
 #include "wizards/page_registry.h"
 
 namespace verlo {
@@ -14,12 +15,6 @@ std::vector<std::string> WizardItems() {
 }
 
 namespace {
-
-bool HasControlCharacter(const std::string& name) {
-  for (unsigned char c : name)
-    if (c < 0x20 || c == 0x7F) return true;
-  return false;
-}
 
 // The dialog proposes ".tap"; a name typed without any extension gets it here.
 std::string WithTapSuffix(const std::string& name) {
@@ -92,16 +87,27 @@ void TForm1::Button3Click() {
   if (state_.wizardIndex < 1 || state_.wizardIndex > PageCount()) return;
   const std::optional<std::string> chosen = dialog_.Run();
   if (!chosen || chosen->empty()) return;
-  if (HasControlCharacter(*chosen)) {
-    messages_.Show("A fájlnévben nem lehet sortörés vagy vezérlőkarakter.", "Figyelmeztetés");
+  if (!FileNameAllowed(*chosen)) {
+    messages_.Show(kFileNameRefusal, "Figyelmeztetés");
     return;
   }
   const std::string path = WithTapSuffix(*chosen);
   WizardPage& page = *pages_[static_cast<size_t>(state_.wizardIndex - 1)];
   try {
     if (!state_.standAlone) {
-      memo1_ = HostViewOfPath(path);
-      files_.WriteFile(HostFolder() + "/file.txt", Utf8ToLocal8Bit(memo1_) + "\r\n");
+      const std::string folder = HostFolder();
+      const std::string hostView = HostViewOfPath(path);
+      // The host reads file.txt in its code page: a name it cannot hold would
+      // point it at a file that does not exist.
+      const std::string lacking = FirstCharacterNotInLocal8Bit(hostView);
+      if (!lacking.empty()) {
+        messages_.Show(
+            "Az útvonalban olyan karakter van, amelyet a VERLO nem tud kezelni: " + lacking,
+            "Figyelmeztetés");
+        return;
+      }
+      memo1_ = hostView;
+      files_.WriteFile(folder + "/file.txt", Utf8ToLocal8Bit(memo1_) + "\r\n");
     }
     files_.WriteFile(path, SavedText(page.Memo1().Lines()));
     if (!state_.standAlone) {
@@ -118,11 +124,9 @@ void TForm1::Button3Click() {
 bool TForm1::Button4Click() {
   if (state_.standAlone) {
     // Without the host the end signal is a courtesy: closing never fails.
-    if (files_.DirectoryExists(HostFolder())) {
-      try {
-        WriteSignal('E');
-      } catch (const FileError&) {
-      }
+    try {
+      if (files_.DirectoryExists(HostFolder())) WriteSignal('E');
+    } catch (const FileError&) {
     }
     return true;
   }

@@ -43,7 +43,8 @@ class TForm1 {
   StepStore& Steps() { return steps_; }
   WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)].get(); }
   int PageCount() const { return static_cast<int>(pages_.size()); }
-  // The host folder as a local path.
+  // The host folder as a local path; throws FileError when drive C: has no
+  // local folder.
   std::string HostFolder() const;
 
  private:

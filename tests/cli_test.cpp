@@ -122,5 +122,23 @@ TEST(Cli, OutputFileIsSavedAsTheWindowSavesIt) {
   EXPECT_EQ(Cli({"cut-circle", "-o", drive.Root() + "/no/such/dir.tap"}).status, 2);
 }
 
+TEST(Cli, OutputFileNamesFollowTheWindowsRule) {
+  test::TempDrive drive;
+  for (const char* bad :
+       {"a\nb", "a\rb", "a\x7F", "a\xC2\x80", "a\xC2\x9F", "a\u2028", "a\u2029"}) {
+    const std::string file = drive.Root() + "/" + bad + ".tap";
+    const CliRun r = Cli({"cut-circle", "RadioGroup_s_=1", "-o", file});
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Figyelmeztetés: A fájlnévben nem lehet sortörés vagy vezérlőkarakter.\n");
+    EXPECT_FALSE(test::TempDrive::Read(file));
+  }
+  const CliRun r = Cli({"cut-circle", "-o", ""});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "verlo-gcode: -o needs a file name\n");
+  // A name the host's code page lacks is the window's concern only when sending.
+  EXPECT_EQ(Cli({"cut-circle", "-o", drive.Root() + "/kör_→\xC2\xA0.tap"}).status, 0);
+}
+
 }  // namespace
 }  // namespace verlo

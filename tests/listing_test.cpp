@@ -53,6 +53,18 @@ TEST(Encoding, SavesHungarianLettersInTheWindowsCodePage) {
   EXPECT_EQ(SavedText({"(mélységi ciklus)"}), "(m\xE9lys\xE9gi ciklus)\r\n");
 }
 
+TEST(Encoding, FindsTheFirstCharacterTheCodePageLacks) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\kör_ő€\xC2\xA0.tap", ""}, {"kör_→ä.tap", "→"},       {"a😀b→", "😀"},
+      {"ab\xC3", "\uFFFD"},           {"a\xC2\x85", "\xC2\x85"}, {"", ""},
+  };
+  for (const auto& [text, lacking] : cases)
+    EXPECT_EQ(FirstCharacterNotInLocal8Bit(text), lacking) << text;
+  EXPECT_EQ(Utf8ToLocal8Bit("a😀\xE2\x82"
+                            "b"),
+            "a???b");
+}
+
 TEST(ProgramFrame, ToolBlockCoolantAndEnd) {
   Listing l;
   WriteToolBlock(l, "01", "1000", true);

@@ -140,15 +140,74 @@ TEST_F(MainWindow, CancelAndNoWizardSaveNothing) {
   EXPECT_EQ(form->Button3Caption(), "Küldés az VERLO-be");
 }
 
-TEST_F(MainWindow, ANameWithALineBreakIsRefused) {
-  CutCircle();
-  dialog.answers = {drive.Root() + "/a\nb.tap"};
-  form->Button3Click();
+// A refused send writes nothing and leaves the window as it was.
+void ExpectRefused(const TForm1& form, const test::RecordingMessages& messages,
+                   const TempDrive& drive, const std::string& text, const std::string& caption) {
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "A fájlnévben nem lehet sortörés vagy vezérlőkarakter.");
-  EXPECT_EQ(messages.shown[0].caption, "Figyelmeztetés");
-  EXPECT_FALSE(Host("file.txt"));
-  EXPECT_FALSE(Host("adatcsere.txt"));
+  EXPECT_EQ(messages.shown[0].text, text);
+  EXPECT_EQ(messages.shown[0].caption, caption);
+  EXPECT_FALSE(TempDrive::Read(drive.Host() + "/file.txt"));
+  EXPECT_FALSE(TempDrive::Read(drive.Host() + "/adatcsere.txt"));
+  for (const auto& entry : std::filesystem::directory_iterator(drive.Root()))
+    EXPECT_EQ(entry.path().filename(), "VERLO");  // no listing saved
+  EXPECT_EQ(form.Memo1(), "1");
+  EXPECT_EQ(form.Page(3)->Memo1().Count(), 27u);
+  EXPECT_EQ(form.VisiblePage(), 3);
+  EXPECT_EQ(form.State().sendState, 1);
+  EXPECT_EQ(form.Button3Caption(), form.State().standAlone ? "Mentés" : "Küldés az VERLO-be");
+}
+
+TEST_F(MainWindow, ANameWithAControlCharacterIsRefused) {
+  for (const char* bad :
+       {"a\nb", "a\tb", "a\x7F", "a\xC2\x85", "a\xC2\x9F", "a\u2028", "a\u2029"}) {
+    SCOPED_TRACE(bad);
+    for (const bool standAlone : {false, true}) {
+      TForm1 fresh(messages, dialog, files);
+      fresh.FormActivate();
+      fresh.CheckBox1Click(standAlone);
+      fresh.ComboBox1Change(3);
+      fresh.Page(3)->Fire("Button1");
+      messages.shown.clear();
+      dialog.answers = {drive.Root() + "/" + bad + ".tap"};
+      fresh.Button3Click();
+      ExpectRefused(fresh, messages, drive, "A fájlnévben nem lehet sortörés vagy vezérlőkarakter.",
+                    "Figyelmeztetés");
+    }
+  }
+}
+
+TEST_F(MainWindow, APathTheHostCannotReadIsRefusedOnlyWhenSending) {
+  CutCircle();
+  dialog.answers = {drive.Root() + "/kör_→.tap"};
+  form->Button3Click();
+  ExpectRefused(*form, messages, drive,
+                "Az útvonalban olyan karakter van, amelyet a VERLO nem tud kezelni: →",
+                "Figyelmeztetés");
+  // Letters of the code page pass; stand-alone saving takes any name.
+  dialog.answers = {drive.Root() + "/kör_ő\xC2\xA0.tap"};
+  form->Button3Click();
+  EXPECT_EQ(Host("file.txt"), "C:\\k\xF6r_\xF5\xA0.tap\r\n");
+  form->Button3Click();  // back to the wizard
+  form->CheckBox1Click(true);
+  dialog.answers = {drive.Root() + "/kör_→.tap"};
+  form->Button3Click();
+  EXPECT_TRUE(TempDrive::Read(drive.Root() + "/kör_→.tap"));
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(MainWindow, WithoutADriveCFolderSendingReportsIt) {
+  CutCircle();
+  const test::ScopedUnset unset({"VERLO_DRIVE_C", "WINEPREFIX", "HOME"});
+  dialog.answers = {drive.Root() + "/p.tap"};
+  form->Button3Click();
+  ExpectRefused(*form, messages, drive,
+                "Drive C: has no local folder: VERLO_DRIVE_C, WINEPREFIX and HOME are all unset.",
+                "VERLO varázslók");
+  EXPECT_TRUE(messages.shown[0].error);
+  EXPECT_FALSE(form->Button4Click());  // VERLO mode: reported, the window stays
+  form->CheckBox1Click(true);
+  EXPECT_TRUE(form->Button4Click());  // stand-alone: closes quietly
+  EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 TEST_F(MainWindow, AFailedSaveNamesThePathAndKeepsTheListing) {

@@ -1,5 +1,6 @@
 // A temporary folder standing in for the host's drive C:, with the host
-// folder made or left out as a test needs.
+// folder made or left out as a test needs; and a scope without some
+// environment variables.
 #pragma once
 
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -38,6 +40,25 @@ class TempDrive {
 
  private:
   std::string root_;
+};
+
+// Unsets environment variables for a scope and restores them after it.
+class ScopedUnset {
+ public:
+  explicit ScopedUnset(std::vector<std::string> names) {
+    for (const std::string& name : names) {
+      const char* v = std::getenv(name.c_str());
+      saved_.push_back({name, v ? std::optional<std::string>(v) : std::nullopt});
+      unsetenv(name.c_str());
+    }
+  }
+  ~ScopedUnset() {
+    for (const auto& [name, value] : saved_)
+      if (value) setenv(name.c_str(), value->c_str(), 1);
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 // A save dialog that answers from a script; nothing left means cancel.
