@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "gcode/numbers.h"
-#include "gcode/text.h"
+#include "platform/text.h"
 #include "platform/app_name.h"
 #include "platform/file_name.h"
 #include "wizards/page_registry.h"

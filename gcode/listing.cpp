@@ -1,7 +1,7 @@
 #include "gcode/listing.h"
 
 #include "gcode/encoding.h"
-#include "gcode/text.h"
+#include "platform/text.h"
 
 namespace verlo {
 

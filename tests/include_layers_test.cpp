@@ -17,15 +17,15 @@ namespace fs = std::filesystem;
 // include each other; Qt folders lie above the whole core.
 int Layer(const std::string& folder) {
   static const std::map<std::string, int> layers = {
-      {"platform", 0},      {"gcode", 0},       {"hostlink", 1},     {"accumulate", 2},
-      {"wizards/common", 3}, {"wizards", 5},     {"about", 6},        {"shell", 7},
-      {"cli", 8},           {"platform/qt", 10}, {"wizards/qt", 11}, {"accumulate/qt", 11},
-      {"about/qt", 11},     {"shell/qt", 12},
+      {"platform", 0},       {"gcode", 1},        {"hostlink", 2},     {"accumulate", 3},
+      {"wizards/common", 4}, {"wizards", 6},      {"about", 7},        {"shell", 8},
+      {"cli", 9},            {"platform/qt", 10}, {"wizards/qt", 11}, {"accumulate/qt", 11},
+      {"about/qt", 11},      {"shell/qt", 12},
   };
   if (auto it = layers.find(folder); it != layers.end()) return it->second;
   const bool page = folder.rfind("wizards/", 0) == 0;
   if (page && folder.size() > 3 && folder.compare(folder.size() - 3, 3, "/qt") == 0) return 11;
-  if (page && folder.find('/', 8) == std::string::npos) return 4;
+  if (page && folder.find('/', 8) == std::string::npos) return 5;
   return -1;
 }
 

@@ -1,4 +1,4 @@
-#include "gcode/text.h"
+#include "platform/text.h"
 
 namespace verlo {
 namespace {
