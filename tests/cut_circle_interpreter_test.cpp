@@ -14,6 +14,7 @@
 namespace verlo {
 namespace {
 
+using test::Cut;
 using test::Move;
 using test::Num;
 using test::Point;
@@ -32,6 +33,19 @@ struct Case : test::MillingCase {
   std::string Shape() const override { return "centre " + x + "/" + y + " circle " + diameter; }
   const char* EntryName() const override { return "helix"; }
 };
+
+// A circle round x, y from z down, `diameter` across, cut with a `tool`.
+Case Circle(std::string x, std::string y, std::string z, std::string diameter, std::string tool,
+            std::string safe = "5") {
+  Case c;
+  c.x = x;
+  c.y = y;
+  c.z = z;
+  c.safe = safe;
+  c.diameter = diameter;
+  c.tool = tool;
+  return c;
+}
 
 // Checks the moves of one circle program.
 void CheckCircle(const Trace& own, const Case& c) {
@@ -69,18 +83,9 @@ void CheckCircle(const Trace& own, const Case& c) {
 
 TEST(CutCircleInterpreter, GridOfSingleCircles) {
   SKIP_WITHOUT_RS274();
-  std::vector<Case> geometries(3);
-  geometries[1].x = "100";
-  geometries[1].y = "-50";
-  geometries[1].z = "10";
-  geometries[1].diameter = "12,7";
-  geometries[1].tool = "6";
-  geometries[2].x = "-33,3333";
-  geometries[2].y = "12,5";
-  geometries[2].z = "-1,5";
-  geometries[2].safe = "2,5";
-  geometries[2].diameter = "50";
-  geometries[2].tool = "3,175";
+  const std::vector<Case> geometries = {Circle("0", "0", "0", "20", "5"),
+                                        Circle("100", "-50", "10", "12,7", "6"),
+                                        Circle("-33,3333", "12,5", "-1,5", "50", "3,175", "2,5")};
   std::vector<test::Pass> passes;
   for (const char* depth : {"-2", "-5", "-0,3"})
     for (const char* step : {"", "0,6", "1", "0,5", "-0,25"}) passes.push_back({depth, step});
@@ -90,24 +95,11 @@ TEST(CutCircleInterpreter, GridOfSingleCircles) {
 // Series mode: several circles in one listing, each checked on its own lines.
 TEST(CutCircleInterpreter, SeriesListingCutsEachCircle) {
   SKIP_WITHOUT_RS274();
-  std::vector<Case> circles(3);
-  circles[0].step = "0,6";
-  circles[1].x = "40";
-  circles[1].y = "25,5";
-  circles[1].z = "3";
-  circles[1].depth = "-1,2";
-  circles[1].diameter = "10";
-  circles[1].tool = "4";
-  circles[1].ccw = 1;
-  circles[1].entry = 0;
-  circles[1].coolant = 2;
-  circles[2].x = "-15";
-  circles[2].y = "-15";
-  circles[2].diameter = "8,5";
-  circles[2].tool = "8";
-  circles[2].depth = "-3";
-  circles[2].step = "1";
-  circles[2].noTool = true;
+  const std::vector<Case> circles = {
+      Cut(Circle("0", "0", "0", "20", "5"), "-2", "0,6"),
+      Cut(Circle("40", "25,5", "3", "10", "4"), "-1,2", "",
+          test::kCcw | test::kStraight | test::kFlood),
+      Cut(Circle("-15", "-15", "0", "8,5", "8"), "-3", "1", test::kNoTool)};
   test::RunSeries<TFrame5>(circles, CheckCircle);
 }
 
@@ -116,10 +108,7 @@ TEST(CutCircleInterpreter, SeriesListingCutsEachCircle) {
 TEST(CutCircleInterpreter, PositiveDepthClimbsOnTheCircle) {
   SKIP_WITHOUT_RS274();
   for (int helix = 0; helix < 2; ++helix) {
-    Case c;
-    c.depth = "1,5";
-    c.step = "0,6";
-    c.entry = helix;
+    const Case c = Cut(Case(), "1,5", "0,6", helix ? 0 : test::kStraight);
     SCOPED_TRACE(c.Describe());
     test::QuietPage<TFrame5> run;
     run.Create(c);

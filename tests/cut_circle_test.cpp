@@ -52,17 +52,16 @@ TEST_F(CutCircle, PassesStraightEntryAndCcw) {
   Set("Edit_y_", "-5,5");
   const Lines& l = Create();
   EXPECT_EQ(page.Values().passes.count, 4);
-  EXPECT_EQ(Lines(l.begin() + 5, l.begin() + 11),
+  EXPECT_EQ(Between(l, "(marás mélysége -2.0000)", "G21 G90"),
             (Lines{"(mélységi ciklusok száma 4)", "(ciklusonkénti mélység -0.5000)",
                    "(lépésenkénti max fogási mélység 0.6)", "(forgásirány CCW)",
                    "(Z tengely egyenesen le mozog)", "(csak egy kör kivágás készül)"}));
-  const Lines cycle(l.begin() + 19, l.begin() + 27);
-  EXPECT_EQ(cycle, (Lines{"(főciklus)", "(1. mélységi ciklus)", "G1 Z-0.5000 F150",
-                          "G3 X17.5000 Y-5.5000 R7.5000 F300", "G3 X2.5000 Y-5.5000 R7.5000",
-                          "(2. mélységi ciklus)", "G1 Z-1.0000 F150",
-                          "G3 X17.5000 Y-5.5000 R7.5000 F300"}));
-  EXPECT_EQ(l[l.size() - 9], "G1 Z-2.0000 F150");
-  EXPECT_EQ(l[l.size() - 6], "(főciklus vége)");
+  EXPECT_TRUE(
+      Has(l, {"(főciklus)", "(1. mélységi ciklus)", "G1 Z-0.5000 F150",
+              "G3 X17.5000 Y-5.5000 R7.5000 F300", "G3 X2.5000 Y-5.5000 R7.5000",
+              "(2. mélységi ciklus)", "G1 Z-1.0000 F150", "G3 X17.5000 Y-5.5000 R7.5000 F300"}));
+  EXPECT_EQ(LineAfter(l, "(4. mélységi ciklus)"), "G1 Z-2.0000 F150");
+  EXPECT_EQ(LineAfter(l, "(4. mélységi ciklus)", 4), "(főciklus vége)");
 }
 
 TEST_F(CutCircle, PassCounts) {
@@ -108,11 +107,10 @@ TEST_F(CutCircle, SeriesAppendsAndChangingItClears) {
   Set("Edit_x_", "30");
   const Lines& l = Create();
   ASSERT_EQ(l.size(), 2 * first);
-  EXPECT_EQ(l[7], "(sorozat kör kivágások készülnek)");
-  EXPECT_EQ(l[8], "G0 Z5.0000");  // no "G21 G90"
-  EXPECT_EQ(l[13], "M8");         // tool block and coolant for every program
-  EXPECT_EQ(Lines(l.begin() + first - 3, l.begin() + first),
-            (Lines{"G0 X0.0000 Y0.0000", " ", " "}));
+  EXPECT_EQ(LineAfter(l, "(sorozat kör kivágások készülnek)"), "G0 Z5.0000");  // no "G21 G90"
+  EXPECT_EQ(LineAfter(l, "G4 P2000"), "M8");  // tool block and coolant for every program
+  EXPECT_EQ(Between(l, "(főciklus vége)", "(Kör kivágás - cut circle)"),
+            (Lines{"G1 Z0.0000 F150", "G0 Z5.0000", "G0 X0.0000 Y0.0000", " ", " "}));
   EXPECT_EQ(l.back(), " ");
   for (const auto& line : l) EXPECT_TRUE(line != "M30" && line != "M9" && line != "M5") << line;
   Radio("RadioGroup_s_", 0);
@@ -131,14 +129,13 @@ TEST_F(CutCircle, NoToolAndCoolant) {
   EXPECT_TRUE(messages.shown.empty());
   for (const auto& line : l)
     EXPECT_TRUE(line[0] != 'T' && line[0] != 'S' && line != "G4 P2000" && line != "M5") << line;
-  EXPECT_EQ(l[11], "M7");
-  EXPECT_EQ(Lines(l.end() - 2, l.end()), (Lines{"M9", "M30"}));
+  EXPECT_TRUE(Has(l, {"G0 X0.0000 Y0.0000", "M7"}));
+  EXPECT_EQ(Block(l, "M9", 3), (Lines{"M9", "M30"}));  // the listing ends there
   Check("CheckBox_szsz_", false);
   Set("Edit_szsz_", "01");
   Set("Edit_ff_", "1000");
   Radio("RadioGroup_m34_", 1);
-  EXPECT_EQ(Create()[11], "T01 M6");
-  EXPECT_EQ(page.Memo1().Lines()[12], "S1000 M4");
+  EXPECT_TRUE(Has(Create(), {"G0 X0.0000 Y0.0000", "T01 M6", "S1000 M4"}));
 }
 
 TEST_F(CutCircle, EachBadFieldHasItsMessageAndNothingIsWritten) {
@@ -175,9 +172,9 @@ TEST_F(CutCircle, CircleSmallerThanToolAndEqualToIt) {
   EXPECT_TRUE(Create().empty());
   EXPECT_EQ(messages.Texts(), Lines{"A kör átmérője kisebb mint a szerszám átmérője."});
   Set("Edit_r_", "5");
-  const Lines& l = Create();
+  // No zero-radius arc: the move it amounts to.
+  EXPECT_EQ(LineAfter(Create(), "(főciklus)"), "G1 X0.0000 Y0.0000 Z-1.0000 F300");
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(l[17], "G1 X0.0000 Y0.0000 Z-1.0000 F300");  // no zero-radius arc
 }
 
 TEST_F(CutCircle, WordsPastTheFortiethCharacterKeepTheirPoint) {
@@ -188,11 +185,11 @@ TEST_F(CutCircle, WordsPastTheFortiethCharacterKeepTheirPoint) {
   Set("Edit_z_", "-10,125");
   Set("Edit_r_", "120");
   const Lines& l = Create();
-  EXPECT_EQ(l[17], "G2 X-1177.0000 Y-2345.2500 Z-11.1250 R57.5000 F300");
+  EXPECT_EQ(LineAfter(l, "(főciklus)"), "G2 X-1177.0000 Y-2345.2500 Z-11.1250 R57.5000 F300");
   // A typed text quoted in a long comment keeps the commas after column 40.
-  EXPECT_EQ(l[2], "(kezdőpont X-1234.5 Y-2345.25 Z-10.125)");
+  EXPECT_TRUE(Has(l, {"(kezdőpont X-1234.5 Y-2345.25 Z-10.125)"}));
   Set("Edit_x_", "-1234,50000000000");
-  EXPECT_EQ(Create()[2], "(kezdőpont X-1234.50000000000 Y-2345.25 Z-10,125)");
+  EXPECT_TRUE(Has(Create(), {"(kezdőpont X-1234.50000000000 Y-2345.25 Z-10,125)"}));
 }
 
 TEST_F(CutCircle, PositiveDepthIsOnlyAWarning) {
@@ -203,7 +200,7 @@ TEST_F(CutCircle, PositiveDepthIsOnlyAWarning) {
   EXPECT_EQ(messages.shown[0].text,
             "Marási mélységnek pozitív számot adtál meg. A program tovább megy, mert az adat nem "
             "rossz, csak nem logikus.");
-  EXPECT_EQ(l[18], "G2 X-7.5000 Y0.0000 Z1.0000 R7.5000");
+  EXPECT_EQ(LineAfter(l, "(főciklus)", 2), "G2 X-7.5000 Y0.0000 Z1.0000 R7.5000");
 }
 
 TEST_F(CutCircle, TooManyPassesAreRefused) {
@@ -226,8 +223,8 @@ TEST_F(CutCircle, EmptyStartFieldsBecomeZeroAndTextStopsTheAction) {
   Set("Edit_zsb_", "  ");
   const Lines& l = Create();
   EXPECT_EQ(page.Find("Edit_x_")->text, "0");
-  EXPECT_EQ(l[2], "(kezdőpont X0 Y0.0000 Z0.0000)");
-  EXPECT_EQ(l[9], "G0 Z0.0000");
+  EXPECT_TRUE(Has(l, {"(kezdőpont X0 Y0.0000 Z0.0000)"}));
+  EXPECT_EQ(LineAfter(l, "G21 G90"), "G0 Z0.0000");
   Set("Edit_g23_", "3OO");
   try {
     page.Button1Click();

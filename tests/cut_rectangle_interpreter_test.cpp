@@ -13,9 +13,11 @@
 namespace verlo {
 namespace {
 
+using test::Cut;
 using test::Move;
 using test::Num;
 using test::Point;
+using test::Rectangle;
 using test::Trace;
 
 // One rectangle as the user enters it.
@@ -71,32 +73,11 @@ void CheckOutline(const Trace& own, const Case& c) {
 
 TEST(CutRectangleInterpreter, GridOfSingleRectangles) {
   SKIP_WITHOUT_RS274();
-  std::vector<Case> geometries(5);
-  geometries[1].x = "100";
-  geometries[1].y = "-50";
-  geometries[1].z = "10";
-  geometries[1].xd = "12,7";
-  geometries[1].yd = "6,35";
-  geometries[1].tool = "6";
-  geometries[2].x = "-33,3333";  // square
-  geometries[2].y = "12,5";
-  geometries[2].z = "-1,5";
-  geometries[2].safe = "2,5";
-  geometries[2].xd = "25";
-  geometries[2].yd = "25";
-  geometries[2].tool = "3,175";
-  geometries[3].x = "5";  // as narrow as the tool
-  geometries[3].y = "-7,25";
-  geometries[3].xd = "6";
-  geometries[3].yd = "40";
-  geometries[3].tool = "6";
-  geometries[4].x = "-0,25";  // a tiny square
-  geometries[4].y = "0,75";
-  geometries[4].z = "0,5";
-  geometries[4].xd = "0,5";
-  geometries[4].yd = "0,5";
-  geometries[4].tool = "0,5";
-
+  const std::vector<Case> geometries = {
+      Rectangle("0", "0", "0", "20", "30", "5"), Rectangle("100", "-50", "10", "12,7", "6,35", "6"),
+      Rectangle("-33,3333", "12,5", "-1,5", "25", "25", "3,175", "2,5"),  // square
+      Rectangle("5", "-7,25", "0", "6", "40", "6"),                       // as narrow as the tool
+      Rectangle("-0,25", "0,75", "0,5", "0,5", "0,5", "0,5")};            // a tiny square
   test::RunGrid<TFrame7>(test::GridCases(geometries, test::kDepthPasses), CheckOutline);
 }
 
@@ -104,20 +85,10 @@ TEST(CutRectangleInterpreter, GridOfSingleRectangles) {
 // lines.
 TEST(CutRectangleInterpreter, SeriesListingCutsEachRectangle) {
   SKIP_WITHOUT_RS274();
-  std::vector<Case> rectangles(2);
-  rectangles[0].step = "0,6";
-  rectangles[1].x = "40";
-  rectangles[1].y = "25,5";
-  rectangles[1].z = "3";
-  rectangles[1].depth = "-1,2";
-  rectangles[1].xd = "18";
-  rectangles[1].yd = "9";
-  rectangles[1].tool = "4";
-  rectangles[1].step = "0,5";
-  rectangles[1].ccw = 1;
-  rectangles[1].entry = 0;
-  rectangles[1].coolant = 2;
-  rectangles[1].noTool = true;
+  const std::vector<Case> rectangles = {
+      Cut(Rectangle("0", "0", "0", "20", "30", "5"), "-2", "0,6"),
+      Cut(Rectangle("40", "25,5", "3", "18", "9", "4"), "-1,2", "0,5",
+          test::kCcw | test::kStraight | test::kFlood | test::kNoTool)};
   test::RunSeries<TFrame7>(rectangles, CheckOutline);
 }
 

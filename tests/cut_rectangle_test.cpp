@@ -52,19 +52,18 @@ TEST_F(CutRectangle, StraightCcwInThreePasses) {
   Radio("RadioGroup_cw_", 1);
   const Lines& l = Create();
   EXPECT_EQ(page.Values().passes.count, 3);
-  EXPECT_EQ(Slice(l, 5, 11),
+  EXPECT_EQ(Between(l, "(marás mélysége -2.0000)", "G21 G90"),
             (Lines{"(mélységi ciklusok száma 3)", "(ciklusonkénti mélység -0.6667)",
                    "(lépésenkénti max fogási mélység 0.8)", "(forgásirány CCW)",
                    "(Z tengely egyenesen le mozog)", "(csak egy téglalap kivágás készül)"}));
-  const Lines pass = {"G1 X20.0000 Y0.0000 F300", "G1 X20.0000 Y30.0000", "G1 X0.0000 Y30.0000",
-                      "G1 X0.0000 Y0.0000"};
-  size_t at = 20;  // after "(főciklus)"
-  for (const char* level : {"G1 Z-0.6667 F150", "G1 Z-1.3333 F150", "G1 Z-2.0000 F150"}) {
-    EXPECT_EQ(l[at + 1], level);
-    EXPECT_EQ(Slice(l, at + 2, at + 6), pass);
-    at += 6;
-  }
-  EXPECT_EQ(l[at], "(főciklus vége)");  // no level lap after a straight entry
+  // Each pass: down to its level, once round; no level lap after a straight entry.
+  const Lines marks = {"(1. mélységi ciklus)", "(2. mélységi ciklus)", "(3. mélységi ciklus)",
+                       "(főciklus vége)"};
+  const Lines levels = {"G1 Z-0.6667 F150", "G1 Z-1.3333 F150", "G1 Z-2.0000 F150"};
+  for (size_t i = 0; i < levels.size(); ++i)
+    EXPECT_EQ(Between(l, marks[i], marks[i + 1]),
+              (Lines{levels[i], "G1 X20.0000 Y0.0000 F300", "G1 X20.0000 Y30.0000",
+                     "G1 X0.0000 Y30.0000", "G1 X0.0000 Y0.0000"}));
 }
 
 TEST_F(CutRectangle, RampDescendsAPassPerLapThenALevelLap) {
@@ -73,14 +72,13 @@ TEST_F(CutRectangle, RampDescendsAPassPerLapThenALevelLap) {
   Check("CheckBox_msg_", false);
   const Lines& l = Create();
   EXPECT_EQ(page.Values().passes.count, 5);
-  EXPECT_EQ(Slice(l, 8, 12),
-            (Lines{"G1 X0.0000 Y30.0000 Z-0.1000 F300", "G1 X20.0000 Y30.0000 Z-0.2000",
-                   "G1 X20.0000 Y0.0000 Z-0.3000", "G1 X0.0000 Y0.0000 Z-0.4000"}));
-  EXPECT_EQ(l[27], "G1 X0.0000 Y0.0000 Z-2.0000");
-  EXPECT_EQ(
-      Slice(l, 28, 33),
-      (Lines{"G1 X0.0000 Y30.0000 Z-2.0000 F300", "G1 X20.0000 Y30.0000 Z-2.0000",
-             "G1 X20.0000 Y0.0000 Z-2.0000", "G1 X0.0000 Y0.0000 Z-2.0000", "G1 Z0.0000 F150"}));
+  EXPECT_TRUE(Has(
+      l, {"G1 Z0.0000 F150", "G1 X0.0000 Y30.0000 Z-0.1000 F300", "G1 X20.0000 Y30.0000 Z-0.2000",
+          "G1 X20.0000 Y0.0000 Z-0.3000", "G1 X0.0000 Y0.0000 Z-0.4000"}));
+  EXPECT_EQ(Between(l, "G1 Z0.0000 F150", "G1 X0.0000 Y0.0000 Z-2.0000").size(), 19u);  // 5 laps
+  EXPECT_TRUE(Has(l, {"G1 X0.0000 Y0.0000 Z-2.0000", "G1 X0.0000 Y30.0000 Z-2.0000 F300",
+                      "G1 X20.0000 Y30.0000 Z-2.0000", "G1 X20.0000 Y0.0000 Z-2.0000",
+                      "G1 X0.0000 Y0.0000 Z-2.0000", "G1 Z0.0000 F150"}));
 }
 
 TEST_F(CutRectangle, RefusedToolDiameterReadsZero) {
@@ -133,7 +131,7 @@ TEST_F(CutRectangle, EveryCheckInOneRun) {
   const Lines& l = Create();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, "Figyelmeztetés");
-  EXPECT_EQ(l[20], "G1 X0.0000 Y0.0000 Z2.0000");
+  EXPECT_EQ(LineAfter(l, "(főciklus)", 4), "G1 X0.0000 Y0.0000 Z2.0000");
 }
 
 TEST_F(CutRectangle, SizeMessagesAndAToolWideRectangle) {
@@ -146,9 +144,8 @@ TEST_F(CutRectangle, SizeMessagesAndAToolWideRectangle) {
   EXPECT_EQ(page.Values().passes.count, 1);
   Set("Edit_xd_", "5");
   Set("Edit_yd_", "5");
-  const Lines& l = Create();
+  EXPECT_EQ(LineAfter(Create(), "(főciklus)", 2), "G1 X5.0000 Y5.0000 Z-1.0000");
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(l[18], "G1 X5.0000 Y5.0000 Z-1.0000");
 }
 
 TEST_F(CutRectangle, SeriesAndNoTool) {
@@ -159,10 +156,10 @@ TEST_F(CutRectangle, SeriesAndNoTool) {
   const size_t first = Create().size();
   const Lines& l = Create();
   ASSERT_EQ(l.size(), 2 * first);
-  EXPECT_EQ(l[7], "(sorozat téglalap kivágások készülnek)");
-  EXPECT_EQ(Slice(l, 8, 12),
-            (Lines{"G0 Z5.0000", "G0 X-10.0000 Y0.0000", "M7", "G1 X-10.0000 Y0.0000 F300"}));
-  EXPECT_EQ(Slice(l, first - 3, first), (Lines{"G0 X-10.0000 Y0.0000", " ", " "}));
+  EXPECT_TRUE(Has(l, {"(sorozat téglalap kivágások készülnek)", "G0 Z5.0000",
+                      "G0 X-10.0000 Y0.0000", "M7", "G1 X-10.0000 Y0.0000 F300"}));
+  EXPECT_EQ(Between(l, "(főciklus vége)", "(Téglalap kivágás - cut rectangle)"),
+            (Lines{"G1 Z0.0000 F150", "G0 Z5.0000", "G0 X-10.0000 Y0.0000", " ", " "}));
   for (const auto& line : l)
     EXPECT_TRUE(line[0] != 'T' && line[0] != 'S' && line != "G4 P2000" && line != "M5" &&
                 line != "M9" && line != "M30" && line != "G21 G90")

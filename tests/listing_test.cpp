@@ -34,7 +34,7 @@ TEST(Listing, EditedTextSplitsIntoLinesAndSavesWithCrLf) {
   Listing l;
   l.SetText("G21 G90\r\nG0 Z5.0000\nM30\r");
   ASSERT_EQ(l.Count(), 3u);
-  EXPECT_EQ(l.Lines()[2], "M30");
+  EXPECT_EQ(l.Lines(), (std::vector<std::string>{"G21 G90", "G0 Z5.0000", "M30"}));
   l.SetText("a\n\nb");
   EXPECT_EQ(l.Lines(), (std::vector<std::string>{"a", "", "b"}));
   EXPECT_EQ(l.Text(), "a\n\nb");

@@ -15,6 +15,7 @@
 namespace verlo {
 namespace {
 
+using test::Cut;
 using test::Move;
 using test::Num;
 using test::Point;
@@ -39,6 +40,15 @@ struct Case : test::RectangleCase {
     return RectangleCase::Shape() + " step-over " + std::to_string(percent) + "%";
   }
 };
+
+// A pocket from its corner at x, y, z, xd by yd, cut with a `tool` stepping
+// over `percent` of it.
+Case Pocket(std::string x, std::string y, std::string z, std::string xd, std::string yd,
+            std::string tool, int percent = 50, std::string safe = "5") {
+  Case c = test::Rectangle<Case>(x, y, z, xd, yd, tool, safe);
+  c.percent = percent;
+  return c;
+}
 
 // Grid steps over a length: about a quarter tool apart, at most 60.
 int Divisions(double length, double D) {
@@ -130,31 +140,13 @@ void CheckPocket(const Trace& own, const Case& c) {
 
 TEST(RectanglePocketInterpreter, GridOfSinglePockets) {
   SKIP_WITHOUT_RS274();
-  Case geometries[5];
-  geometries[1].x = "100";  // centre line along X
-  geometries[1].y = "-50";
-  geometries[1].z = "10";
-  geometries[1].xd = "30";
-  geometries[1].yd = "20";
-  geometries[1].tool = "6";
-  geometries[2].x = "-33,3333";  // square
-  geometries[2].y = "12,5";
-  geometries[2].z = "-1,5";
-  geometries[2].safe = "2,5";
-  geometries[2].xd = "25";
-  geometries[2].yd = "25";
-  geometries[2].tool = "3,175";
-  geometries[3].x = "5";  // as narrow as the tool
-  geometries[3].y = "-7,25";
-  geometries[3].xd = "6";
-  geometries[3].yd = "40";
-  geometries[3].tool = "6";
-  geometries[4].x = "-10";  // a small tool in a large pocket: 10 % is refused
-  geometries[4].y = "-20";
-  geometries[4].z = "0,5";
-  geometries[4].xd = "45";
-  geometries[4].yd = "35,5";
-  geometries[4].tool = "1";
+  const Case geometries[] = {
+      Pocket("0", "0", "0", "20", "30", "5"),
+      Pocket("100", "-50", "10", "30", "20", "6"),                         // centre line along X
+      Pocket("-33,3333", "12,5", "-1,5", "25", "25", "3,175", 50, "2,5"),  // square
+      Pocket("5", "-7,25", "0", "6", "40", "6"),                           // as narrow as the tool
+      // A small tool in a large pocket: 10 % is refused.
+      Pocket("-10", "-20", "0,5", "45", "35,5", "1")};
   const int percents[] = {10, 25, 40, 50, 73, 85, 100};
 
   std::vector<Case> cases;
@@ -189,21 +181,10 @@ TEST(RectanglePocketInterpreter, GridOfSinglePockets) {
 // Series mode: several pockets in one listing, each checked on its own lines.
 TEST(RectanglePocketInterpreter, SeriesListingClearsEachPocket) {
   SKIP_WITHOUT_RS274();
-  std::vector<Case> pockets(2);
-  pockets[0].step = "0,6";
-  pockets[0].percent = 40;
-  pockets[1].x = "40";
-  pockets[1].y = "25,5";
-  pockets[1].z = "-3";
-  pockets[1].depth = "-1,2";
-  pockets[1].xd = "18";
-  pockets[1].yd = "9";
-  pockets[1].tool = "4";
-  pockets[1].percent = 75;
-  pockets[1].ccw = 1;
-  pockets[1].entry = 0;
-  pockets[1].coolant = 2;
-  pockets[1].noTool = true;
+  const std::vector<Case> pockets = {
+      Cut(Pocket("0", "0", "0", "20", "30", "5", 40), "-2", "0,6"),
+      Cut(Pocket("40", "25,5", "-3", "18", "9", "4", 75), "-1,2", "",
+          test::kCcw | test::kStraight | test::kFlood | test::kNoTool)};
   test::RunSeries<TFrame4>(pockets, CheckPocket);
 }
 

@@ -79,12 +79,12 @@ TEST_F(RectanglePocket, WidePocketGetsAPartialRingAtTheWalls) {
   EXPECT_EQ(FormatFloat4(p.so), "2,4000");
   EXPECT_EQ(p.n, 2);
   EXPECT_EQ(FormatFloat4(p.r), "2,2000");
-  EXPECT_EQ(l[5], "(oldalirányú fogás 40%)");
-  EXPECT_EQ(Slice(l, 16, 19), (Lines{"G1 X10.0000 Y10.0000 F300", "G1 Z0.0000 F150",
-                                     "G1 X20.0000 Y10.0000 Z-2.0000"}));
-  EXPECT_EQ(Slice(l, l.size() - 11, l.size() - 6),
-            (Lines{"G1 X3.0000 Y3.0000 F150", "G1 X3.0000 Y17.0000 F300", "G1 X27.0000 Y17.0000",
-                   "G1 X27.0000 Y3.0000", "G1 X3.0000 Y3.0000"}));
+  EXPECT_TRUE(Has(l, {"(oldalirányú fogás 40%)"}));
+  EXPECT_TRUE(Has(l, {"(főciklus)", "G1 X10.0000 Y10.0000 F300", "G1 Z0.0000 F150",
+                      "G1 X20.0000 Y10.0000 Z-2.0000"}));
+  EXPECT_TRUE(
+      Has(l, {"G1 X3.0000 Y3.0000 F150", "G1 X3.0000 Y17.0000 F300", "G1 X27.0000 Y17.0000",
+              "G1 X27.0000 Y3.0000", "G1 X3.0000 Y3.0000", "(főciklus vége)"}));  // the last ring
 }
 
 TEST_F(RectanglePocket, PassesStraightEntryAndCcw) {
@@ -94,19 +94,18 @@ TEST_F(RectanglePocket, PassesStraightEntryAndCcw) {
   Radio("RadioGroup_cw_", 1);
   const Lines& l = Create();
   EXPECT_EQ(page.Values().passes.count, 5);
-  EXPECT_EQ(Slice(l, 5, 12),
+  EXPECT_EQ(Between(l, "(marás mélysége -2.0000)", "G21 G90"),
             (Lines{"(mélységi ciklusok száma 5)", "(ciklusonkénti mélység -0.4000)",
                    "(lépésenkénti max fogási mélység 0.5)", "(oldalirányú fogás 50%)",
                    "(forgásirány CCW)", "(Z tengely egyenesen le mozog)",
                    "(csak egy téglalapzseb készül)"}));
-  EXPECT_EQ(
-      Slice(l, 18, 28),
-      (Lines{"(főciklus)", "(1. mélységi ciklus)", "G1 X10.0000 Y20.0000 F300", "G1 Z-0.4000 F150",
-             "G1 X10.0000 Y10.0000", "G1 X7.5000 Y7.5000 F150", "G1 X12.5000 Y7.5000 F300",
-             "G1 X12.5000 Y22.5000", "G1 X7.5000 Y22.5000", "G1 X7.5000 Y7.5000"}));
-  // The second pass starts again from the centre line at the new level.
-  EXPECT_EQ(Slice(l, 38, 42), (Lines{"(2. mélységi ciklus)", "G1 X10.0000 Y20.0000 F300",
-                                     "G1 Z-0.8000 F150", "G1 X10.0000 Y10.0000"}));
+  EXPECT_TRUE(
+      Has(l, {"(főciklus)", "(1. mélységi ciklus)", "G1 X10.0000 Y20.0000 F300", "G1 Z-0.4000 F150",
+              "G1 X10.0000 Y10.0000", "G1 X7.5000 Y7.5000 F150", "G1 X12.5000 Y7.5000 F300",
+              "G1 X12.5000 Y22.5000", "G1 X7.5000 Y22.5000", "G1 X7.5000 Y7.5000"}));
+  // After the outer ring the next pass starts from the centre line at its level.
+  EXPECT_TRUE(Has(l, {"G1 X2.5000 Y2.5000", "(2. mélységi ciklus)", "G1 X10.0000 Y20.0000 F300",
+                      "G1 Z-0.8000 F150", "G1 X10.0000 Y10.0000"}));
 }
 
 TEST_F(RectanglePocket, RampStartsEachLaterPassAtThePreviousLevel) {
@@ -114,10 +113,10 @@ TEST_F(RectanglePocket, RampStartsEachLaterPassAtThePreviousLevel) {
   Set("Edit_szc_", "1,5");
   Check("CheckBox_msg_", false);
   const Lines& l = Create();
-  EXPECT_EQ(Slice(l, 6, 10), (Lines{"G1 X10.0000 Y10.0000 F300", "G1 Z0.0000 F150",
-                                    "G1 X10.0000 Y20.0000 Z-1.0000", "G1 X10.0000 Y10.0000"}));
-  EXPECT_EQ(Slice(l, 25, 29), (Lines{"G1 X10.0000 Y10.0000 F300", "G1 Z-1.0000 F150",
-                                     "G1 X10.0000 Y20.0000 Z-2.0000", "G1 X10.0000 Y10.0000"}));
+  EXPECT_TRUE(Has(l, {"G1 X10.0000 Y10.0000 F300", "G1 Z0.0000 F150",
+                      "G1 X10.0000 Y20.0000 Z-1.0000", "G1 X10.0000 Y10.0000"}));
+  EXPECT_TRUE(Has(l, {"G1 X2.5000 Y2.5000", "G1 X10.0000 Y10.0000 F300", "G1 Z-1.0000 F150",
+                      "G1 X10.0000 Y20.0000 Z-2.0000", "G1 X10.0000 Y10.0000"}));
 }
 
 TEST_F(RectanglePocket, NarrowAndSquarePockets) {
@@ -127,12 +126,12 @@ TEST_F(RectanglePocket, NarrowAndSquarePockets) {
   const Lines& narrow = Create();
   EXPECT_EQ(page.PathValues().n, 0);
   EXPECT_EQ(page.PathValues().r, 0);
-  EXPECT_EQ(Slice(narrow, 6, 10), (Lines{"G1 X2.5000 Y27.5000 F300", "G1 Z-2.0000 F150",
-                                         "G1 X2.5000 Y2.5000", "G1 Z0.0000 F150"}));
+  EXPECT_TRUE(Has(narrow, {"G1 X2.5000 Y27.5000 F300", "G1 Z-2.0000 F150", "G1 X2.5000 Y2.5000",
+                           "G1 Z0.0000 F150"}));
   Set("Edit_xd_", "30");  // square: the plunge is at the centre
   const Lines& square = Create();
-  EXPECT_EQ(Slice(square, 6, 9),
-            (Lines{"G1 X15.0000 Y15.0000 F300", "G1 Z-2.0000 F150", "G1 X15.0000 Y15.0000"}));
+  EXPECT_TRUE(
+      Has(square, {"G1 X15.0000 Y15.0000 F300", "G1 Z-2.0000 F150", "G1 X15.0000 Y15.0000"}));
 }
 
 TEST_F(RectanglePocket, SeriesNoToolAndNoComments) {
@@ -144,9 +143,10 @@ TEST_F(RectanglePocket, SeriesNoToolAndNoComments) {
   const Lines& l = Create();
   ASSERT_EQ(l.size(), 2 * first);
   EXPECT_EQ(page.Find("Edit_x_")->text, "0");
-  EXPECT_EQ(l[8], "(sorozat téglalapzsebek készülnek)");
-  EXPECT_EQ(Slice(l, 9, 12), (Lines{"G0 Z5.0000", "G0 X0.0000 Y0.0000", "M8"}));
-  EXPECT_EQ(Slice(l, first - 3, first), (Lines{"G0 X0.0000 Y0.0000", " ", " "}));
+  EXPECT_TRUE(
+      Has(l, {"(sorozat téglalapzsebek készülnek)", "G0 Z5.0000", "G0 X0.0000 Y0.0000", "M8"}));
+  EXPECT_EQ(Between(l, "(főciklus vége)", "(Téglalapzseb - rectangle pocket)"),
+            (Lines{"G1 Z0.0000 F150", "G0 Z5.0000", "G0 X0.0000 Y0.0000", " ", " "}));
   for (const auto& line : l)
     EXPECT_TRUE(line[0] != 'T' && line[0] != 'S' && line != "G4 P2000" && line != "M5" &&
                 line != "M9" && line != "M30" && line != "G21 G90")
@@ -155,7 +155,7 @@ TEST_F(RectanglePocket, SeriesNoToolAndNoComments) {
   Check("CheckBox_msg_", false);
   const Lines& plain = Create();
   for (const auto& line : plain) EXPECT_TRUE(line[0] != '(' && line != " ") << line;
-  EXPECT_EQ(Slice(plain, plain.size() - 2, plain.size()), (Lines{"M9", "M30"}));
+  EXPECT_EQ(Block(plain, "M9", 3), (Lines{"M9", "M30"}));  // the listing ends there
 }
 
 TEST_F(RectanglePocket, MessagesOfTheSizesAndTheCornerRadius) {
@@ -208,7 +208,7 @@ TEST_F(RectanglePocket, PositiveDepthWarnsAndCutsUpward) {
   const Lines& l = Create();
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, "Figyelmeztetés");
-  EXPECT_EQ(l[18], "G1 X10.0000 Y20.0000 Z1.5000");
+  EXPECT_EQ(LineAfter(l, "(főciklus)", 3), "G1 X10.0000 Y20.0000 Z1.5000");
 }
 
 }  // namespace

@@ -65,6 +65,37 @@ struct RectangleCase : MillingCase {
   std::string Shape() const override;
 };
 
+// A rectangle from its corner at x, y, z, xd by yd, cut with a `tool`.
+template <class Case = RectangleCase>
+Case Rectangle(std::string x, std::string y, std::string z, std::string xd, std::string yd,
+               std::string tool, std::string safe = "5") {
+  Case c;
+  c.x = x;
+  c.y = y;
+  c.z = z;
+  c.safe = safe;
+  c.xd = xd;
+  c.yd = yd;
+  c.tool = tool;
+  return c;
+}
+
+// How a case differs from the defaults: cut CCW, straight down, with flood
+// coolant, without a tool change.
+enum CutOption { kCcw = 1, kStraight = 2, kFlood = 4, kNoTool = 8 };
+
+// The case cut to `depth` in passes of at most `step` ("": none).
+template <class Case>
+Case Cut(Case c, std::string depth, std::string step, int options = 0) {
+  c.depth = depth;
+  c.step = step;
+  c.ccw = options & kCcw ? 1 : 0;
+  c.entry = options & kStraight ? 0 : 1;
+  c.coolant = options & kFlood ? 2 : 0;
+  c.noTool = options & kNoTool;
+  return c;
+}
+
 // Depth and max step of a case.
 using Pass = std::pair<const char*, const char*>;
 
