@@ -182,7 +182,10 @@ std::string CliHelp() {
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           FileSystem& files) {
+           FileSystem& files, std::string* printed) {
+  std::string ignored;
+  std::string& what = printed ? *printed : ignored;
+  what = "the help";
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     (args.empty() ? err : out) << CliHelp();
     return args.empty() ? kCliError : kCliWrote;
@@ -232,6 +235,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       }
     }
     if (listControls) {
+      what = "the control list";
       ListControls(*page, out);
       return kCliWrote;
     }
@@ -253,6 +257,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     return kCliWrote;
   }
+  what = "the listing";
   for (const std::string& line : page->Memo1().Lines()) out << line << "\n";
   return kCliWrote;
 }
