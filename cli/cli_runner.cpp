@@ -175,7 +175,8 @@ std::string CliHelp() {
          "\n"
          "Exit status: 0 the last create wrote its program; 1 the page's checks\n"
          "refused it; 2 a conversion error (a text that is not a number), a usage\n"
-         "error or a file that could not be written.\n"
+         "error, or a file, standard output or standard error that could not be\n"
+         "written.\n"
          "\n"
          "Example: verlo-gcode cut-circle Edit_r_=30 Edit_m_=-3 CheckBox_szc_=0 "
          "Edit_szc_=1 -o circle.tap\n";

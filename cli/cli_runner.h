@@ -13,7 +13,7 @@ namespace verlo {
 // Exit statuses.
 constexpr int kCliWrote = 0;    // the last create wrote its program
 constexpr int kCliRefused = 1;  // the page's checks refused it
-constexpr int kCliError = 2;    // conversion, usage or file error
+constexpr int kCliError = 2;    // conversion, usage, file or output error
 
 // args: the arguments after the program name. `printed`, when given, is set
 // to what went to `out` ("the listing", "the help", "the control list"), for

@@ -26,32 +26,63 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDrive;
 
-// What writes the file: saving the listing (stand-alone), sending (file.txt,
-// then the load signal after the listing), the exit signal, verlo-gcode -o.
-enum class Via { Save, SendPath, SendSignal, ExitSignal, CliOutput };
+// What writes the file, which file (under the drive's root), and what it
+// writes (nullptr: the default listing). The load signal goes out after
+// file.txt and the listing, so folder faults stop a send before it.
+enum class Action { Save, Send, Exit, Cli };
+struct Writer {
+  const char* name;
+  Action action;
+  const char* file;
+  const char* expected;
+  bool afterListing = false;
+};
+const Writer kWriters[] = {
+    {"Save", Action::Save, "out/prog.tap", nullptr},
+    {"SendPath", Action::Send, "VERLO/Wizards/Omnibus/file.txt", "C:\\out\\prog.tap\r\n"},
+    {"SendSignal", Action::Send, "VERLO/Wizards/Omnibus/adatcsere.txt", "L", true},
+    {"ExitSignal", Action::Exit, "VERLO/Wizards/Omnibus/adatcsere.txt", "E"},
+    {"CliOutput", Action::Cli, "out/prog.tap", nullptr},
+};
+
 enum class Fault {
   MissingFolder,
   ReadOnlyFolder,
+  FullDisk,  // the folder faults end here
   Directory,
   Device,
   DeviceLink,
   Fifo,
   WriteProtected,
-  FullDisk,
   Link,
   DanglingLink
 };
-constexpr const char* kViaNames[] = {"Save", "SendPath", "SendSignal", "ExitSignal", "CliOutput"};
-constexpr const char* kFaultNames[] = {
-    "MissingFolder", "ReadOnlyFolder", "Directory", "Device", "DeviceLink",
-    "Fifo",          "WriteProtected", "FullDisk",  "Link",   "DanglingLink"};
+// Names, and the end of the message (empty where the write goes through the link).
+const struct {
+  const char* name;
+  const char* reason;
+} kFaults[] = {
+    {"MissingFolder", "No such file or directory"},
+    {"ReadOnlyFolder", "Permission denied"},
+    {"FullDisk", "No space left on device"},
+    {"Directory", "Is a directory"},
+    {"Device", "Is a device, not a regular file"},
+    {"DeviceLink", "Is a device, not a regular file"},
+    {"Fifo", "Is a FIFO, not a regular file"},
+    {"WriteProtected", "Permission denied"},
+    {"Link", ""},
+    {"DanglingLink", ""},
+};
 
 struct Case {
-  Via via;
+  const Writer* writer;
   Fault fault;
+  std::string Name() const {
+    return std::string(writer->name) + "_" + kFaults[static_cast<int>(fault)].name;
+  }
 };
 void PrintTo(const Case& c, std::ostream* os) {
-  *os << kViaNames[static_cast<int>(c.via)] << " " << kFaultNames[static_cast<int>(c.fault)];
+  *os << c.Name();
 }
 
 std::string ListingPath(const TempDrive& d) {
@@ -60,58 +91,8 @@ std::string ListingPath(const TempDrive& d) {
 std::string Side(const TempDrive& d) {
   return d.Root() + "/side";
 }
-
-std::string Target(Via via, const TempDrive& d) {
-  switch (via) {
-    case Via::Save:
-    case Via::CliOutput:
-      return ListingPath(d);
-    case Via::SendPath:
-      return d.Host() + "/file.txt";
-    case Via::SendSignal:
-    case Via::ExitSignal:
-      return d.Host() + "/adatcsere.txt";
-  }
-  return "";
-}
-
-std::string Expected(Via via) {
-  switch (via) {
-    case Via::Save:
-    case Via::CliOutput:
-      return *TempDrive::Read(VERLO_SOURCE_DIR "/tests/golden/cut-circle/defaults/expected.tap");
-    case Via::SendPath:
-      return "C:\\out\\prog.tap\r\n";
-    case Via::SendSignal:
-      return "L";
-    case Via::ExitSignal:
-      return "E";
-  }
-  return "";
-}
-
-// The end of the message; empty where the write goes through.
-std::string Reason(Fault fault) {
-  switch (fault) {
-    case Fault::MissingFolder:
-      return "No such file or directory";
-    case Fault::ReadOnlyFolder:
-    case Fault::WriteProtected:
-      return "Permission denied";
-    case Fault::Directory:
-      return "Is a directory";
-    case Fault::Device:
-    case Fault::DeviceLink:
-      return "Is a device, not a regular file";
-    case Fault::Fifo:
-      return "Is a FIFO, not a regular file";
-    case Fault::FullDisk:
-      return "No space left on device";
-    case Fault::Link:
-    case Fault::DanglingLink:
-      return "";
-  }
-  return "";
+std::string Target(const Case& c, const TempDrive& d) {
+  return d.Root() + "/" + c.writer->file;
 }
 
 void Put(const std::string& path, const std::string& bytes) {
@@ -126,7 +107,7 @@ std::string MakeDevice(const std::string& path) {
 
 // Runs in the child before the write. Returns why the case cannot run here.
 std::string Prepare(const Case& c, const TempDrive& d) {
-  const std::string target = Target(c.via, d), folder = fs::path(target).parent_path();
+  const std::string target = Target(c, d), folder = fs::path(target).parent_path();
   const std::string out = fs::path(ListingPath(d)).parent_path();
   fs::create_directories(out);
   fs::create_directories(Side(d));
@@ -191,45 +172,44 @@ std::map<std::string, std::string> Snapshot(const std::string& root) {
   return entries;
 }
 
-// What the user was told, and whether the action went on.
+// What the user was told ("CAPTION: TEXT"), and whether the action went on.
 struct Outcome {
-  std::string caption, text;
+  std::string message;
   bool completed = false;
   bool listingKept = true;  // still in the page, which is still shown
 };
 
-Outcome Write(Via via, const TempDrive& d) {
+Outcome Write(Action action, const TempDrive& d) {
   DiskFileSystem files;
-  Outcome o;
-  if (via == Via::CliOutput) {
-    std::ostringstream out, err;
-    o.completed = RunCli({"cut-circle", "-o", ListingPath(d)}, out, err, files) == kCliWrote;
-    const std::string line = err.str(), sep = ": ";
-    if (const size_t at = line.find(sep); at != std::string::npos) {
-      o.caption = line.substr(0, at);
-      o.text = line.substr(at + sep.size(), line.size() - at - sep.size() - 1);
-    }
-    return o;
-  }
   test::RecordingMessages messages;
   test::ScriptedSaveDialog dialog;
   TForm1 form(messages, dialog, files, {"C:\\VERLO"});
   form.FormActivate();
   form.ComboBox1Change(3);
   form.Page(3)->Fire("Button1");
-  form.CheckBox1Click(via == Via::Save);
+  form.CheckBox1Click(action == Action::Save);
   dialog.answers = {ListingPath(d)};
-  if (via == Via::ExitSignal)
-    o.completed = form.Button4Click();
-  else
-    form.Button3Click();
+  Outcome o;
+  switch (action) {
+    case Action::Cli: {
+      std::ostringstream out, err;
+      o.completed = RunCli({"cut-circle", "-o", ListingPath(d)}, out, err, files) == kCliWrote;
+      o.message = err.str().substr(0, err.str().find('\n'));
+      return o;
+    }
+    case Action::Save:
+    case Action::Send:
+      form.Button3Click();
+      o.completed = messages.shown.empty();
+      break;
+    case Action::Exit:
+      o.completed = form.Button4Click();
+      break;
+  }
   EXPECT_LE(messages.shown.size(), 1u);
-  if (!messages.shown.empty()) {
-    EXPECT_TRUE(messages.shown[0].error);
-    o.caption = messages.shown[0].caption;
-    o.text = messages.shown[0].text;
-  } else if (via != Via::ExitSignal) {
-    o.completed = true;
+  for (const test::Shown& shown : messages.shown) {
+    EXPECT_TRUE(shown.error);
+    o.message = shown.caption + ": " + shown.text;
   }
   o.listingKept =
       form.Page(3)->Memo1().Count() == 27 && form.VisiblePage() == 3 && form.State().sendState == 1;
@@ -239,27 +219,30 @@ Outcome Write(Via via, const TempDrive& d) {
 // The one assertion of a case: refused with its message and nothing changed
 // but what the action wrote before the failing file; or written through the link.
 void ExpectWritten(const Case& c, const TempDrive& d) {
-  const std::string target = Target(c.via, d), reason = Reason(c.fault);
+  const std::string target = Target(c, d), reason = kFaults[static_cast<int>(c.fault)].reason;
   auto before = Snapshot(d.Root());
-  const Outcome o = Write(c.via, d);
+  const Outcome o = Write(c.writer->action, d);
   auto after = Snapshot(d.Root());
   if (reason.empty()) {
-    EXPECT_TRUE(o.completed) << o.text;
+    EXPECT_TRUE(o.completed) << o.message;
     const std::string real = Side(d) + (c.fault == Fault::Link ? "/real" : "/new");
-    EXPECT_EQ(TempDrive::Read(real), Expected(c.via));
+    EXPECT_EQ(
+        TempDrive::Read(real),
+        c.writer->expected
+            ? c.writer->expected
+            : *TempDrive::Read(VERLO_SOURCE_DIR "/tests/golden/cut-circle/defaults/expected.tap"));
     EXPECT_EQ(after[target], before[target]);  // still the same link
     for (const auto& [path, entry] : after)
       EXPECT_EQ(path.find(".verlo-"), std::string::npos) << "left behind: " << path;
     return;
   }
+  const std::string start = "VERLO varázslók: Cannot create file \"" + target + "\"";
   EXPECT_FALSE(o.completed);
-  EXPECT_EQ(o.caption, "VERLO varázslók");
-  EXPECT_EQ(o.text.rfind("Cannot create file \"" + target + "\"", 0), 0u) << o.text;
-  EXPECT_TRUE(o.text.size() >= reason.size() &&
-              o.text.compare(o.text.size() - reason.size(), reason.size(), reason) == 0)
-      << o.text;
+  EXPECT_TRUE(o.message.rfind(start, 0) == 0 && o.message.size() >= reason.size() &&
+              o.message.compare(o.message.size() - reason.size(), reason.size(), reason) == 0)
+      << o.message;
   EXPECT_TRUE(o.listingKept);
-  if (c.via == Via::SendSignal) {  // file.txt and the listing went out before
+  if (c.writer->afterListing) {  // file.txt and the listing went out before
     for (const std::string& sent : {d.Host() + "/file.txt", ListingPath(d)}) {
       EXPECT_TRUE(after.erase(sent)) << sent;
       before.erase(sent);
@@ -271,7 +254,7 @@ void ExpectWritten(const Case& c, const TempDrive& d) {
 class WriteFault : public ::testing::TestWithParam<Case> {};
 
 TEST_P(WriteFault, RefusesWithItsMessageOrWritesThroughTheLink) {
-  const Case c = GetParam();
+  const Case& c = GetParam();
   TempDrive drive;
   const test::ChildOutcome child =
       test::RunInChild([&] { return Prepare(c, drive); }, [&] { ExpectWritten(c, drive); });
@@ -281,22 +264,15 @@ TEST_P(WriteFault, RefusesWithItsMessageOrWritesThroughTheLink) {
 
 std::vector<Case> AllCases() {
   std::vector<Case> cases;
-  for (Via via : {Via::Save, Via::SendPath, Via::SendSignal, Via::ExitSignal, Via::CliOutput})
-    for (int f = 0; f <= static_cast<int>(Fault::DanglingLink); ++f) {
-      const Fault fault = static_cast<Fault>(f);
-      // A folder fault stops a send at file.txt, before the load signal.
-      const bool folderFault = fault == Fault::MissingFolder || fault == Fault::ReadOnlyFolder ||
-                               fault == Fault::FullDisk;
-      if (!(via == Via::SendSignal && folderFault)) cases.push_back({via, fault});
-    }
+  for (const Writer& w : kWriters)
+    for (int f = w.afterListing ? static_cast<int>(Fault::Directory) : 0;
+         f <= static_cast<int>(Fault::DanglingLink); ++f)
+      cases.push_back({&w, static_cast<Fault>(f)});
   return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFile, WriteFault, ::testing::ValuesIn(AllCases()),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                           return std::string(kViaNames[static_cast<int>(info.param.via)]) + "_" +
-                                  kFaultNames[static_cast<int>(info.param.fault)];
-                         });
+                         [](const auto& info) { return info.param.Name(); });
 
 // A replaced file keeps its permissions and owner; a new one gets the usual
 // ones; a full-length name saves; a neighbour named like an old temporary
