@@ -184,14 +184,18 @@ std::string CliHelp() {
          "\n"
          "Exit status: 0 the last create wrote its program; 1 the page's checks\n"
          "refused it; 2 a conversion error (a text that is not a number), a usage\n"
-         "error or a file that could not be written.\n"
+         "error, or a file, standard output or standard error that could not be\n"
+         "written.\n"
          "\n"
          "Example: verlo-gcode cut-circle Edit_r_=30 Edit_m_=-3 CheckBox_szc_=0 "
          "Edit_szc_=1 -o circle.tap\n";
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           FileSystem& files) {
+           FileSystem& files, std::string* printed) {
+  std::string ignored;
+  std::string& what = printed ? *printed : ignored;
+  what = "the help";
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     (args.empty() ? err : out) << CliHelp();
     return args.empty() ? kCliError : kCliWrote;
@@ -247,6 +251,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       }
     }
     if (listControls) {
+      what = "the control list";
       ListControls(*page, out);
       return kCliWrote;
     }
@@ -268,6 +273,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     return kCliWrote;
   }
+  what = "the listing";
   for (const std::string& line : page->Memo1().Lines()) out << line << "\n";
   return kCliWrote;
 }

@@ -1,10 +1,14 @@
-#include <iostream>
+#include <sstream>
 
 #include "cli/cli_runner.h"
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
+  // Both streams are gathered and written at the end, where every write and
+  // the close are checked.
+  std::ostringstream out, err;
   verlo::DiskFileSystem files;
-  return verlo::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                       files);
+  std::string printed;
+  const int status =
+      verlo::RunCli(std::vector<std::string>(argv + 1, argv + argc), out, err, files, &printed);
+  return verlo::WriteStandardStreams(status, printed, out.str(), err.str());
 }

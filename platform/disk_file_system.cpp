@@ -1,5 +1,12 @@
+// Saving on a POSIX disk: the new bytes go to a fresh temporary file in the
+// target's folder, reach the disk, and only then replace the target in one
+// rename, so a failure at any step leaves the old file as it was.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -7,6 +14,72 @@
 #include "platform/platform.h"
 
 namespace verlo {
+namespace {
+
+constexpr int kMaxLinkHops = 40;  // as the kernel allows in a path
+
+// The folder part with its slash ("" for a bare name).
+std::string FolderOf(const std::string& path) {
+  return path.substr(0, path.rfind('/') + 1);
+}
+
+[[noreturn]] void Fail(const std::string& path, const std::string& real, const std::string& why) {
+  std::string where = "\"" + path + "\"";
+  if (real != path) where += " (linked to \"" + real + "\")";
+  throw FileError("Cannot create file " + where + ". " + why);
+}
+
+// Follows symbolic links in the last part of the path, so that the file they
+// lead to is replaced and the link stays. Returns 0 or the error number.
+int FollowLinks(std::string& path) {
+  for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
+    char buf[PATH_MAX];
+    const ssize_t n = readlink(path.c_str(), buf, sizeof buf);
+    if (n < 0) return errno;
+    if (n == 0 || static_cast<size_t>(n) == sizeof buf) return ENAMETOOLONG;
+    const std::string to(buf, static_cast<size_t>(n));
+    path = to[0] == '/' ? to : FolderOf(path) + to;
+  }
+  return ELOOP;
+}
+
+// Why an existing file that is not a regular file is refused.
+const char* NotRegular(mode_t mode) {
+  if (S_ISDIR(mode)) return "Is a directory";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "Is a device, not a regular file";
+  if (S_ISFIFO(mode)) return "Is a FIFO, not a regular file";
+  if (S_ISSOCK(mode)) return "Is a socket, not a regular file";
+  return "Is not a regular file";
+}
+
+mode_t CurrentUmask() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return mask;
+}
+
+// Makes a renamed directory entry durable where the file system allows it;
+// the save has already succeeded, so a refusal here changes nothing.
+void SyncFolder(const std::string& folder) {
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  const bool synced = fsync(fd) == 0;
+  (void)synced;
+  close(fd);
+}
+
+}  // namespace
+
+int WriteAllBytes(int fd, const std::string& bytes) {
+  for (size_t done = 0; done < bytes.size();) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno != EINTR) return errno;
+    if (n > 0) done += static_cast<size_t>(n);
+  }
+  return 0;
+}
 
 bool DiskFileSystem::DirectoryExists(const std::string& path) {
   std::error_code ec;
@@ -14,23 +87,49 @@ bool DiskFileSystem::DirectoryExists(const std::string& path) {
 }
 
 void DiskFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-  const std::filesystem::path target = std::filesystem::u8path(path);
-  std::filesystem::path temp = target;
-  temp += ".verlo-tmp";
-  const auto fail = [&](const std::string& why) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    throw FileError("Cannot create file \"" + path + "\". " + why);
+  if (path.empty()) Fail(path, path, std::strerror(ENOENT));
+  std::string real = path;
+  if (const int err = FollowLinks(real)) Fail(path, real, std::strerror(err));
+
+  struct stat old;
+  const bool exists = lstat(real.c_str(), &old) == 0;
+  if (!exists && errno != ENOENT) Fail(path, real, std::strerror(errno));
+  if (exists && !S_ISREG(old.st_mode)) Fail(path, real, NotRegular(old.st_mode));
+  // The rename would replace a file the user may not write; refuse it as an
+  // in-place write would be refused.
+  if (exists && faccessat(AT_FDCWD, real.c_str(), W_OK, AT_EACCESS) != 0)
+    Fail(path, real, std::strerror(errno));
+
+  const std::string folder = FolderOf(real);
+  std::string temp = folder + ".verlo-XXXXXX";
+  int fd = mkstemp(temp.data());
+  if (fd < 0) Fail(path, real, std::strerror(errno));
+  const auto fail = [&](int err) {
+    if (fd >= 0) close(fd);
+    unlink(temp.c_str());
+    Fail(path, real, std::strerror(err));
   };
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) fail(std::strerror(errno));
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const int err = errno;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed) fail(std::strerror(written ? errno : err));
-  std::error_code ec;
-  std::filesystem::rename(temp, target, ec);
-  if (ec) fail(ec.message());
+
+  mode_t mode = 0666 & ~CurrentUmask();
+  if (exists) {
+    // The owner is kept where the process may set it (else at least the
+    // group), the permission bits always; set-ID bits are not carried over
+    // to a listing.
+    if (old.st_uid != geteuid() || old.st_gid != getegid()) {
+      const bool kept = fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                        fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+      (void)kept;
+    }
+    mode = old.st_mode & 0777;
+  }
+  if (fchmod(fd, mode) != 0) fail(errno);
+  if (const int err = WriteAllBytes(fd, bytes)) fail(err);
+  if (fsync(fd) != 0) fail(errno);
+  const int closed = close(fd);
+  fd = -1;
+  if (closed != 0) fail(errno);
+  if (rename(temp.c_str(), real.c_str()) != 0) fail(errno);
+  SyncFolder(folder);
 }
 
 }  // namespace verlo

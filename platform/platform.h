@@ -38,7 +38,11 @@ class FileSystem {
   virtual ~FileSystem() = default;
   virtual bool DirectoryExists(const std::string& path) = 0;
   // Writes the bytes through a temporary file that replaces the target only
-  // when complete. Throws FileError.
+  // when complete and on the disk. A symbolic link is followed (its target is
+  // replaced); an existing directory, device, FIFO or socket, and a file the
+  // user may not write, are refused. The replacement keeps the old file's
+  // permissions (and owner where the process may set it). Throws FileError,
+  // leaving the target as it was.
   virtual void WriteFile(const std::string& path, const std::string& bytes) = 0;
 };
 
@@ -48,5 +52,9 @@ class DiskFileSystem : public FileSystem {
   bool DirectoryExists(const std::string& path) override;
   void WriteFile(const std::string& path, const std::string& bytes) override;
 };
+
+// Writes all bytes to an open file descriptor, through short writes and
+// interruptions. Returns 0 or the error number.
+int WriteAllBytes(int fd, const std::string& bytes);
 
 }  // namespace verlo

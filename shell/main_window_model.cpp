@@ -93,6 +93,8 @@ void TForm1::Button3Click() {
   }
   const std::string path = WithTapSuffix(*chosen);
   WizardPage& page = *pages_[static_cast<size_t>(state_.wizardIndex - 1)];
+  // Any file that cannot be written stops the send there: the page and its
+  // listing stay, and the user may send again.
   try {
     if (!state_.standAlone) {
       const std::string folder = HostFolder();
@@ -106,16 +108,16 @@ void TForm1::Button3Click() {
             "Figyelmeztetés");
         return;
       }
+      files_.WriteFile(folder + "/file.txt", Utf8ToLocal8Bit(hostView) + "\r\n");
       memo1_ = hostView;
-      files_.WriteFile(folder + "/file.txt", Utf8ToLocal8Bit(memo1_) + "\r\n");
     }
     files_.WriteFile(path, SavedText(page.Memo1().Lines()));
     if (!state_.standAlone) {
+      WriteSignal('L');
       visible_ = -1;
       state_.sendState = 0;
     }
     button3Caption_ = state_.standAlone ? "Mentés" : "Vissza az utolsó varázslóba";
-    if (!state_.standAlone) WriteSignal('L');
   } catch (const FileError& e) {
     messages_.ShowError(e.what(), kAppTitle);
   }

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/cli_runner.h"
+#include "support/run_program.h"
 #include "support/temp_drive.h"
 
 namespace verlo {
@@ -138,6 +139,48 @@ TEST(Cli, OutputFileNamesFollowTheWindowsRule) {
   EXPECT_EQ(r.err, "verlo-gcode: -o needs a file name\n");
   // A name the host's code page lacks is the window's concern only when sending.
   EXPECT_EQ(Cli({"cut-circle", "-o", drive.Root() + "/kör_→\xC2\xA0.tap"}).status, 0);
+}
+
+TEST(CliProgram, AStreamThatCannotBeWrittenIsAnError) {
+  test::TempDrive drive;
+  const std::string file = drive.Root() + "/kor.tap";
+  const test::Stream full{test::Stream::File, "/dev/full"}, closed{test::Stream::Closed, ""};
+  const std::string cannot = "verlo-gcode: the listing could not be written to standard output: ";
+  const struct {
+    std::vector<std::string> args;
+    test::Stream out, err;
+    int status;
+    std::string stderrText;
+  } cases[] = {
+      {{"cut-circle"}, full, {}, 2, cannot + "No space left on device\n"},
+      {{"cut-circle"}, closed, {}, 2, cannot + "Bad file descriptor\n"},
+      {{"--help"},
+       full,
+       {},
+       2,
+       "verlo-gcode: the help could not be written to standard output: No space left on device\n"},
+      {{"cut-circle", "--controls"},
+       full,
+       {},
+       2,
+       "verlo-gcode: the control list could not be written to standard output: No space left on "
+       "device\n"},
+      // Messages that cannot be shown: nowhere to tell, the status says it.
+      {{"cut-circle", "RadioGroup_s_=1"}, {}, full, 2, ""},
+      {{"cut-circle", "Edit_r_=0"}, {}, closed, 2, ""},
+      // Streams nothing is printed on may be closed.
+      {{"cut-circle", "-o", file}, closed, closed, 0, ""},
+      {{"cut-circle"}, {}, closed, 0, ""},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> argv = {VERLO_GCODE_BIN};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    const test::ProgramRun run = test::RunProgram(argv, c.out, c.err);
+    SCOPED_TRACE("case " + std::to_string(&c - cases));
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, c.stderrText);
+  }
+  EXPECT_TRUE(test::TempDrive::Read(file));
 }
 
 }  // namespace

@@ -7,7 +7,27 @@
 
 namespace verlo::test {
 
-ProgramRun RunProgram(const std::vector<std::string>& argv) {
+namespace {
+
+// In the child: makes `fd` the stream asked for, `pipeEnd` when collected.
+void Connect(int fd, const Stream& stream, int pipeEnd) {
+  switch (stream.kind) {
+    case Stream::Collected:
+      dup2(pipeEnd, fd);
+      return;
+    case Stream::Closed:
+      close(fd);
+      return;
+    case Stream::File:
+      dup2(open(stream.file.c_str(), O_WRONLY), fd);
+      return;
+  }
+}
+
+}  // namespace
+
+ProgramRun RunProgram(const std::vector<std::string>& argv, const Stream& outTo,
+                      const Stream& errTo) {
   ProgramRun run;
   int out[2], err[2];
   if (pipe(out) != 0 || pipe(err) != 0) return run;
@@ -15,10 +35,12 @@ ProgramRun RunProgram(const std::vector<std::string>& argv) {
   if (pid == 0) {
     const int null = open("/dev/null", O_RDONLY);
     dup2(null, 0);
-    dup2(out[1], 1);
-    dup2(err[1], 2);
+    Connect(1, outTo, out[1]);
+    Connect(2, errTo, err[1]);
     close(out[0]);
     close(err[0]);
+    close(out[1]);
+    close(err[1]);
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);

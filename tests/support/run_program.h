@@ -12,7 +12,15 @@ struct ProgramRun {
   std::string out, err;
 };
 
+// Where a child's standard output or error goes: collected into the run (the
+// default), closed, or a file opened for writing (such as /dev/full).
+struct Stream {
+  enum Kind { Collected, Closed, File } kind = Collected;
+  std::string file;
+};
+
 // argv[0] is the program's path. Standard input is empty.
-ProgramRun RunProgram(const std::vector<std::string>& argv);
+ProgramRun RunProgram(const std::vector<std::string>& argv, const Stream& out = {},
+                      const Stream& err = {});
 
 }  // namespace verlo::test
