@@ -4,6 +4,22 @@ namespace verlo {
 
 const char kStoreFullMessage[] = "A göngyölítő tárolója megtelt: legfeljebb 101 lépés fér el benne.";
 
+std::string JoinedListing(const std::vector<std::string>& lines) {
+  std::string text;
+  for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
+  return text;
+}
+
+std::vector<std::string> ListingLines(const std::string& listing) {
+  std::vector<std::string> lines;
+  if (listing.empty()) return lines;
+  size_t from = 0;
+  for (size_t at; (at = listing.find("\r\n", from)) != std::string::npos; from = at + 2)
+    lines.push_back(listing.substr(from, at - from));
+  lines.push_back(listing.substr(from));
+  return lines;
+}
+
 void StepStore::Reset() {
   count_ = 0;
   lastSpeed_ = -1;

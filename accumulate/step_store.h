@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "platform/shell_state.h"
 
@@ -30,6 +31,10 @@ struct step_data {
 };
 
 extern const char kStoreFullMessage[];
+
+// A step's listing is its lines joined by CR LF.
+std::string JoinedListing(const std::vector<std::string>& lines);
+std::vector<std::string> ListingLines(const std::string& listing);
 
 class StepStore {
  public:

@@ -1,10 +1,10 @@
 #include "cli/cli_runner.h"
 
-#include <optional>
 #include <ostream>
 
+#include "accumulate/editor.h"
+#include "cli/page_controls.h"
 #include "gcode/numbers.h"
-#include "platform/text.h"
 #include "platform/app_name.h"
 #include "platform/file_name.h"
 #include "wizards/page_registry.h"
@@ -24,125 +24,6 @@ class StreamMessages : public MessageBox {
   std::ostream& err_;
 };
 
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-std::string Join(const std::vector<std::string>& items, const std::string& sep) {
-  std::string out;
-  for (size_t i = 0; i < items.size(); ++i) out += (i ? sep : "") + items[i];
-  return out;
-}
-
-std::string KindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Edit:
-      return "edit";
-    case ControlKind::CheckBox:
-      return "check";
-    case ControlKind::RadioGroup:
-      return "radio";
-    case ControlKind::ScrollBar:
-      return "scroll";
-    case ControlKind::Label:
-      return "label";
-    case ControlKind::Button:
-      return "button";
-  }
-  return "";
-}
-
-bool Settable(const Control& c) {
-  return c.kind == ControlKind::Edit || c.kind == ControlKind::CheckBox ||
-         c.kind == ControlKind::RadioGroup || c.kind == ControlKind::ScrollBar;
-}
-
-std::string SettableNames(const WizardPage& page) {
-  std::vector<std::string> names;
-  for (const Control* c : page.Controls())
-    if (Settable(*c)) names.push_back(c->name);
-  return Join(names, ", ");
-}
-
-// A whole number from lo to hi, or nothing.
-std::optional<int> WholeInRange(const std::string& value, int lo, int hi) {
-  try {
-    const int v = StrToInt(value);
-    if (v >= lo && v <= hi) return v;
-  } catch (const ConvertError&) {
-  }
-  return std::nullopt;
-}
-
-// NAME=VALUE: sets the control and runs its handler when the value changed.
-void SetControl(WizardPage& page, const std::string& name, const std::string& value) {
-  Control* c = page.Find(name);
-  if (!c || !Settable(*c))
-    throw UsageError("unknown control '" + name + "'; valid controls: " + SettableNames(page));
-  switch (c->kind) {
-    case ControlKind::Edit:
-      // The window's edits take no control characters and at most 40.
-      if (HasControlCharacter(value))
-        throw UsageError("the value of " + name + " holds a line break or control character");
-      if (CharacterCount(value) > kEditMaxLength)
-        throw UsageError("the value of " + name + " is longer than " +
-                         std::to_string(kEditMaxLength) + " characters");
-      c->text = value;
-      return;
-    case ControlKind::CheckBox: {
-      if (value != "0" && value != "1")
-        throw UsageError("invalid value '" + value + "' for " + name + "; valid values: 0, 1");
-      const bool v = value == "1";
-      if (v == c->checked) return;
-      c->checked = v;
-      break;
-    }
-    case ControlKind::RadioGroup: {
-      std::vector<std::string> valid;
-      for (size_t i = 0; i < c->items.size(); ++i)
-        if (c->itemEnabled[i]) valid.push_back(std::to_string(i) + " (" + c->items[i] + ")");
-      const auto v = WholeInRange(value, 0, static_cast<int>(c->items.size()) - 1);
-      if (!v || !c->itemEnabled[static_cast<size_t>(*v)])
-        throw UsageError("invalid value '" + value + "' for " + name +
-                         "; valid values: " + Join(valid, ", "));
-      if (*v == c->itemIndex) return;
-      c->itemIndex = *v;
-      break;
-    }
-    case ControlKind::ScrollBar: {
-      const auto v = WholeInRange(value, c->min, c->max);
-      if (!v)
-        throw UsageError("invalid value '" + value + "' for " + name + "; valid values: " +
-                         std::to_string(c->min) + ".." + std::to_string(c->max));
-      if (*v == c->position) return;
-      c->position = *v;
-      break;
-    }
-    default:
-      return;
-  }
-  page.Fire(name);
-}
-
-void ListControls(const WizardPage& page, std::ostream& out) {
-  out << "name\tkind\tvalue\tcaption\n";
-  for (const Control* c : page.Controls()) {
-    std::string kind = KindName(c->kind);
-    if (!c->enabled) kind += " (disabled)";
-    std::string caption = c->caption;
-    if (c->kind == ControlKind::RadioGroup) {
-      std::vector<std::string> items;
-      for (size_t i = 0; i < c->items.size(); ++i)
-        items.push_back(std::to_string(i) + " " + c->items[i]);
-      caption += " [" + Join(items, "; ") + "]";
-    }
-    if (c->kind == ControlKind::ScrollBar)
-      caption += " [" + std::to_string(c->min) + ".." + std::to_string(c->max) + "]";
-    out << c->name << "\t" << kind << "\t" << c->ValueText() << "\t" << caption << "\n";
-  }
-}
-
 std::string PageNames() {
   std::vector<std::string> names;
   for (const PageEntry& e : PageRegistry())
@@ -153,12 +34,15 @@ std::string PageNames() {
 }  // namespace
 
 std::string CliHelp() {
-  return "Usage: verlo-gcode PAGE [ACTION ...] [-o FILE]\n"
+  return "Usage: verlo-gcode PAGE [ACTION ...] [PAGE [ACTION ...] ...] [-o FILE]\n"
          "       verlo-gcode PAGE [ACTION ...] --controls\n"
+         "       verlo-gcode --accumulate PAGE [ACTION ...] ... [--joined] [-o FILE]\n"
          "       verlo-gcode --help\n"
          "\n"
-         "Drives one wizard page of VERLO varázslók as the window does and prints the\n"
-         "G-code listing it creates.\n"
+         "Drives wizard pages of VERLO varázslók as the window does and prints the\n"
+         "G-code listing the last one creates. Each PAGE name starts a page; the\n"
+         "actions after it run on that page. One command is one run of the program:\n"
+         "the pages share the step store and its step state.\n"
          "\n"
          "PAGE      " +
          PageNames() +
@@ -170,9 +54,13 @@ std::string CliHelp() {
          "              runs its handler like a click; its current value runs nothing.\n"
          "  create      press \"Létrehozás\"\n"
          "  clear       press \"Törlés\"\n"
-         "With no create among the actions, one create runs after the last action.\n"
+         "With no create among a page's actions, one create runs after its last action.\n"
          "\n"
-         "--controls  list the page's controls (name, kind, value, caption) after the\n"
+         "--accumulate  accumulation on (\"Göngyölítés\"): the Fibonacci spiral and the\n"
+         "            circular pocket record each program as a step.\n"
+         "--joined    print (or save) the joined program of the recorded steps, as the\n"
+         "            window's \"Göngyölítő\" shows it, instead of the last listing.\n"
+         "--controls  list the last page's controls (name, kind, value, caption) after the\n"
          "            actions, without creating.\n"
          "-o FILE     write the listing to FILE as the window saves it (Windows-1250,\n"
          "            CR LF) instead of printing it. FILE may hold no line break or\n"
@@ -183,7 +71,7 @@ std::string CliHelp() {
          "\"CAPTION: TEXT\".\n"
          "\n"
          "Exit status: 0 the last create wrote its program; 1 the page's checks\n"
-         "refused it; 2 a conversion error (a text that is not a number), a usage\n"
+         "refused it, or its listing must not run alone; 2 a conversion error (a text that is not a number), a usage\n"
          "error, or a file, standard output or standard error that could not be\n"
          "written.\n"
          "\n"
@@ -191,90 +79,147 @@ std::string CliHelp() {
          "Edit_szc_=1 -o circle.tap\n";
 }
 
+namespace {
+
+// One page of the command line with the actions that follow its name.
+struct PageRun {
+  const PageEntry* entry;
+  std::vector<std::string> actions;
+};
+
+struct Command {
+  std::vector<PageRun> pages;
+  std::string outputFile;
+  bool listControls = false, accumulate = false, joined = false, help = false;
+};
+
+Command ParseCommand(const std::vector<std::string>& args) {
+  Command c;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) throw UsageError("-o needs a file name");
+      c.outputFile = args[++i];
+    } else if (a == "--controls") {
+      c.listControls = true;
+    } else if (a == "--accumulate") {
+      c.accumulate = true;
+    } else if (a == "--joined") {
+      c.joined = true;
+    } else if (a == "--help" || a == "-h") {
+      c.help = true;
+    } else if (const PageEntry* entry = FindCliPage(a)) {
+      c.pages.push_back({entry, {}});
+    } else if (c.pages.empty()) {
+      throw UsageError("unknown page '" + a + "'; valid pages: " + PageNames());
+    } else if (a == "create" || a == "clear" || a.find('=') != std::string::npos) {
+      c.pages.back().actions.push_back(a);
+    } else {
+      throw UsageError("unknown action '" + a + "'; actions: NAME=VALUE, create, clear");
+    }
+  }
+  if (!c.help && c.pages.empty()) throw UsageError("no page given; valid pages: " + PageNames());
+  if (c.joined && !c.accumulate) throw UsageError("--joined needs --accumulate");
+  return c;
+}
+
+// Runs a page's actions after its start-up; one create after the last action
+// when none was asked for (and the controls are not to be listed).
+void RunPage(WizardPage& page, const std::vector<std::string>& actions, bool implicitCreate) {
+  page.StartUp();
+  bool created = false;
+  for (const std::string& a : actions) {
+    if (a == "create") {
+      page.Fire("Button1");
+      created = true;
+    } else if (a == "clear") {
+      page.Fire("Button2");
+    } else {
+      const size_t eq = a.find('=');
+      SetControl(page, a.substr(0, eq), a.substr(eq + 1));
+    }
+  }
+  if (implicitCreate && !created) page.Fire("Button1");
+}
+
+// The listing to print or save: the joined program of the recorded steps, or
+// the last page's listing.
+int Result(const Command& c, WizardPage& last, StepStore& steps, MessageBox& messages,
+           std::vector<std::string>& lines) {
+  if (c.joined) {
+    if (steps.Count() == 0) throw UsageError("no step was recorded");
+    TFrame13 editor(steps);
+    editor.Fill();
+    lines = editor.RichEdit1().Lines();
+    return kCliWrote;
+  }
+  if (!last.LastCreateWrote()) return kCliRefused;
+  if (!last.SendRefusal().empty()) {
+    messages.Show(last.SendRefusal(), "Figyelmeztetés");
+    return kCliRefused;
+  }
+  lines = last.Memo1().Lines();
+  return kCliWrote;
+}
+
+}  // namespace
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            FileSystem& files, std::string* printed) {
   std::string ignored;
   std::string& what = printed ? *printed : ignored;
   what = "the help";
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-    (args.empty() ? err : out) << CliHelp();
-    return args.empty() ? kCliError : kCliWrote;
-  }
-  const PageEntry* entry = FindCliPage(args[0]);
-  if (!entry) {
-    err << "verlo-gcode: unknown page '" << args[0] << "'; valid pages: " << PageNames() << "\n";
+  if (args.empty()) {
+    err << CliHelp();
     return kCliError;
   }
   StreamMessages messages(err);
   ShellState shell;
-  shell.wizardIndex = static_cast<int>(entry - PageRegistry().data()) + 1;
   StepStore steps(shell);
-  steps.Reset();
+  steps.Reset();  // one command is one run of the program
   PageContext context{messages, shell, steps};
-  auto page = entry->make(context);
-  std::string outputFile;
-  bool listControls = false, created = false;
+  std::vector<std::unique_ptr<WizardPage>> pages;
+  std::vector<std::string> lines;
+  int status = kCliWrote;
   try {
-    std::vector<std::string> actions;
-    for (size_t i = 1; i < args.size(); ++i) {
-      if (args[i] == "-o") {
-        if (i + 1 >= args.size() || args[i + 1].empty()) throw UsageError("-o needs a file name");
-        outputFile = args[++i];
-        if (!FileNameAllowed(outputFile)) {
-          messages.Show(kFileNameRefusal, "Figyelmeztetés");
-          return kCliError;
-        }
-      } else if (args[i] == "--controls") {
-        listControls = true;
-      } else if (args[i] == "--help" || args[i] == "-h") {
-        out << CliHelp();
-        return kCliWrote;
-      } else {
-        actions.push_back(args[i]);
-      }
-    }
-    for (const std::string& a : actions) {
-      const size_t eq = a.find('=');
-      if (a != "create" && a != "clear" && eq == std::string::npos)
-        throw UsageError("unknown action '" + a + "'; actions: NAME=VALUE, create, clear");
-    }
-    page->StartUp();
-    for (const std::string& a : actions) {
-      if (a == "create") {
-        page->Fire("Button1");
-        created = true;
-      } else if (a == "clear") {
-        page->Fire("Button2");
-      } else {
-        const size_t eq = a.find('=');
-        SetControl(*page, a.substr(0, eq), a.substr(eq + 1));
-      }
-    }
-    if (listControls) {
-      what = "the control list";
-      ListControls(*page, out);
+    const Command c = ParseCommand(args);
+    if (c.help) {
+      out << CliHelp();
       return kCliWrote;
     }
-    if (!created) page->Fire("Button1");
+    if (!c.outputFile.empty() && !FileNameAllowed(c.outputFile)) {
+      messages.Show(kFileNameRefusal, "Figyelmeztetés");
+      return kCliError;
+    }
+    shell.accumulate = c.accumulate ? 1 : 0;
+    for (const PageRun& run : c.pages) {
+      shell.wizardIndex = static_cast<int>(run.entry - PageRegistry().data()) + 1;
+      pages.push_back(run.entry->make(context));
+      RunPage(*pages.back(), run.actions, !c.listControls);
+    }
+    if (c.listControls) {
+      what = "the control list";
+      ListControls(*pages.back(), out);
+      return kCliWrote;
+    }
+    status = Result(c, *pages.back(), steps, messages, lines);
+    if (status != kCliWrote) return status;
+    if (!c.outputFile.empty()) {
+      files.WriteFile(c.outputFile, SavedText(lines));
+      return kCliWrote;
+    }
   } catch (const UsageError& e) {
     err << "verlo-gcode: " << e.what() << "\n";
     return kCliError;
   } catch (const ConvertError& e) {
     err << kAppTitle << ": " << e.what() << "\n";
     return kCliError;
-  }
-  if (!page->LastCreateWrote()) return kCliRefused;
-  if (!outputFile.empty()) {
-    try {
-      files.WriteFile(outputFile, SavedText(page->Memo1().Lines()));
-    } catch (const FileError& e) {
-      err << kAppTitle << ": " << e.what() << "\n";
-      return kCliError;
-    }
-    return kCliWrote;
+  } catch (const FileError& e) {
+    err << kAppTitle << ": " << e.what() << "\n";
+    return kCliError;
   }
   what = "the listing";
-  for (const std::string& line : page->Memo1().Lines()) out << line << "\n";
+  for (const std::string& line : lines) out << line << "\n";
   return kCliWrote;
 }
 

@@ -42,6 +42,7 @@ std::string TForm1::SendCaption() const {
 void TForm1::FormActivate() {
   if (state_.firstActivation == 21) return;
   steps_.Reset();
+  editor_.Clear();
   const std::string base = args_.empty() ? std::string() : args_[0];
   HostLink() = MakeHostLinkPaths(base);
   for (const auto& page : pages_) {
@@ -58,6 +59,7 @@ void TForm1::FormActivate() {
 void TForm1::ComboBox1Change(int itemIndex) {
   if (itemIndex >= 0 && itemIndex < PageCount()) {
     visible_ = itemIndex;
+    editorVisible_ = false;
     state_.wizardIndex = itemIndex + 1;
     try {
       pages_[static_cast<size_t>(itemIndex)]->Shown();
@@ -84,7 +86,13 @@ void TForm1::Button3Click() {
     return;
   }
   // Nothing chosen yet: there is no listing to send.
-  if (state_.wizardIndex < 1 || state_.wizardIndex > PageCount()) return;
+  const bool joined = state_.wizardIndex == kEditorIndex;
+  if (!joined && (state_.wizardIndex < 1 || state_.wizardIndex > PageCount())) return;
+  WizardPage* page = joined ? nullptr : pages_[static_cast<size_t>(state_.wizardIndex - 1)].get();
+  if (page && !page->SendRefusal().empty()) {  // a listing that must not run alone
+    messages_.Show(page->SendRefusal(), "Figyelmeztetés");
+    return;
+  }
   const std::optional<std::string> chosen = dialog_.Run();
   if (!chosen || chosen->empty()) return;
   if (!FileNameAllowed(*chosen)) {
@@ -92,7 +100,6 @@ void TForm1::Button3Click() {
     return;
   }
   const std::string path = WithTapSuffix(*chosen);
-  WizardPage& page = *pages_[static_cast<size_t>(state_.wizardIndex - 1)];
   // Any file that cannot be written stops the send there: the page and its
   // listing stay, and the user may send again.
   try {
@@ -111,10 +118,15 @@ void TForm1::Button3Click() {
       files_.WriteFile(folder + "/file.txt", Utf8ToLocal8Bit(hostView) + "\r\n");
       memo1_ = hostView;
     }
-    files_.WriteFile(path, SavedText(page.Memo1().Lines()));
+    files_.WriteFile(path, SavedText((joined ? editor_.RichEdit1() : page->Memo1()).Lines()));
+    if (joined) {  // the joined program is out: the steps start afresh
+      steps_.Reset();
+      editor_.Clear();
+    }
     if (!state_.standAlone) {
       WriteSignal('L');
       visible_ = -1;
+      editorVisible_ = false;
       state_.sendState = 0;
     }
     button3Caption_ = state_.standAlone ? "Mentés" : "Vissza az utolsó varázslóba";
@@ -152,10 +164,10 @@ void TForm1::CheckBox2Click(bool checked) {
 }
 
 void TForm1::Button2Click() {
-  // The accumulated-program editor comes with its own page; until then the
-  // wizard pages are hidden and the editor index is set.
   visible_ = -1;
-  state_.wizardIndex = 9;
+  editorVisible_ = true;
+  state_.wizardIndex = kEditorIndex;
+  editor_.Fill();
 }
 
 }  // namespace verlo

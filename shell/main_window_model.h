@@ -7,12 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "accumulate/editor.h"
 #include "platform/app_name.h"
 #include "platform/platform.h"
 #include "platform/shell_state.h"
 #include "wizards/common/page_model.h"
 
 namespace verlo {
+
+// The wizard index of the editor of the accumulated program.
+inline constexpr int kEditorIndex = 9;
 
 // The combo box items, in order (wizard index = item index + 1).
 std::vector<std::string> WizardItems();
@@ -36,6 +40,8 @@ class TForm1 {
   // What the view shows.
   const ShellState& State() const { return state_; }
   int VisiblePage() const { return visible_; }  // 0..7, or -1 for none
+  bool EditorVisible() const { return editorVisible_; }
+  TFrame13& Editor() { return editor_; }
   const std::string& Button3Caption() const { return button3Caption_; }
   bool Button3Enabled() const { return button3Enabled_; }
   bool Button2Enabled() const { return button2Enabled_; }
@@ -58,11 +64,13 @@ class TForm1 {
   ShellState state_;
   StepStore steps_{state_};
   PageContext context_{messages_, state_, steps_};
+  TFrame13 editor_{steps_};
   std::vector<std::unique_ptr<WizardPage>> pages_;
   int visible_ = -1;
+  bool editorVisible_ = false;
   std::string button3Caption_ = "Válassz varázslót először!!";
   bool button3Enabled_ = false;
-  bool button2Enabled_ = false;
+  bool button2Enabled_ = false;  // follows "Göngyölítés"
   std::string memo1_ = "1";
 };
 

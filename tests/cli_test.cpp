@@ -185,3 +185,21 @@ TEST(CliProgram, AStreamThatCannotBeWrittenIsAnError) {
 
 }  // namespace
 }  // namespace verlo
+
+namespace verlo {
+namespace {
+
+TEST(Cli, SeveralPagesInOneCommand) {
+  // Each page name starts a page; the last page's listing is printed.
+  const CliRun r = Cli({"cut-circle", "Edit_r_=0", "rectangle-pocket", "CheckBox_msg_=0"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("G21 G90\nG0 Z5.0000\n", 0), 0u);
+  EXPECT_NE(r.err.find("A kör átmérője \"0\""), std::string::npos);
+  EXPECT_EQ(Cli({"cut-circle", "--joined"}).status, 2);  // needs --accumulate
+  const CliRun none = Cli({"--accumulate", "cut-circle", "--joined"});
+  EXPECT_EQ(none.status, 2);
+  EXPECT_EQ(none.err, "verlo-gcode: no step was recorded\n");
+}
+
+}  // namespace
+}  // namespace verlo

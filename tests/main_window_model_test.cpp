@@ -252,3 +252,43 @@ TEST_F(MainWindowWithoutHost, SendStopsAtFileTxtAndExitReports) {
 
 }  // namespace
 }  // namespace verlo
+
+namespace verlo {
+namespace {
+
+// The accumulated program: "Göngyölítés" enables "Göngyölítő", which shows
+// the joined steps; sending it saves them and starts the store afresh.
+TEST_F(MainWindow, TheJoinedProgramIsSentAndTheStoreStartsAfresh) {
+  EXPECT_FALSE(form->Button2Enabled());
+  form->CheckBox2Click(true);
+  EXPECT_TRUE(form->Button2Enabled());
+  EXPECT_EQ(form->State().accumulate, 1);
+  for (const char* title : {"A", "B"}) {
+    step_data s;
+    s.title = title;
+    s.listing = std::string("(") + title + ")\r\nM5\r\nM30";
+    form->Steps().Append(s);
+  }
+  for (const bool standAlone : {false, true}) {
+    SCOPED_TRACE(standAlone ? "stand-alone" : "VERLO");
+    form->CheckBox1Click(standAlone);
+    form->Button2Click();
+    EXPECT_EQ(form->State().wizardIndex, kEditorIndex);
+    EXPECT_TRUE(form->EditorVisible());
+    EXPECT_EQ(form->VisiblePage(), -1);
+    const std::vector<std::string> joined = form->Editor().RichEdit1().Lines();
+    form->ComboBox1Change(-1);  // typed text enables Button3 without a page
+    dialog.answers = {drive.Root() + "/joined"};
+    form->Button3Click();
+    EXPECT_EQ(TempDrive::Read(drive.Root() + "/joined.tap"), SavedText(joined));
+    EXPECT_EQ(form->Steps().Count(), 0);
+    EXPECT_TRUE(form->Editor().RichEdit1().Lines().empty());
+    EXPECT_TRUE(form->Editor().Items().empty());
+    EXPECT_EQ(form->EditorVisible(), standAlone);
+    form->Steps().Append(step_data{});  // one more step for the next round
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace verlo

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "about/qt/about_box.h"
+#include "accumulate/qt/editor_view.h"
 #include "platform/qt/qt_text.h"
 #include "wizards/page_registry.h"
 #include "wizards/qt/page_view.h"
@@ -68,7 +69,7 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
   check2_ = new QCheckBox("Göngyölítés", this);
   check2_->setObjectName("CheckBox2");
   check2_->setGeometry(380, 33, 120, 16);
-  check2_->setEnabled(false);  // nothing enables accumulation yet
+  check2_->setToolTip("A Fibonacci spirál és a körzseb programjai lépésként gyűlnek.");
 
   // The window sizes itself to its content: 585 wide, and as tall as the
   // tallest page needs with this platform's font (at least 554).
@@ -87,6 +88,10 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
     pageHeight = std::max(pageHeight, needed);
   }
   for (PageView* view : views_) view->setGeometry(0, 50, 585, pageHeight);
+  editor_ = new EditorView(model_->Editor(), this);
+  editor_->setObjectName("Frame131");
+  editor_->setGeometry(0, 50, 585, pageHeight);
+  editor_->hide();
   setFixedSize(585, 50 + pageHeight);
 
   connect(combo_, qOverload<int>(&QComboBox::activated), this, &TForm1Widget::ComboChanged);
@@ -95,6 +100,7 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
   connect(button3_, &QPushButton::clicked, this, &TForm1Widget::Send);
   connect(button4_, &QPushButton::clicked, this, &TForm1Widget::Exit);
   connect(button2_, &QPushButton::clicked, this, [this] {
+    if (PageView* v = CurrentView()) v->CopyIn();
     model_->Button2Click();
     Sync();
   });
@@ -177,6 +183,8 @@ void TForm1Widget::Sync() {
   syncing_ = true;
   for (size_t i = 0; i < views_.size(); ++i)
     views_[i]->setVisible(model_->VisiblePage() == static_cast<int>(i));
+  editor_->CopyOut();
+  editor_->setVisible(model_->EditorVisible());
   button3_->setText(Q(model_->Button3Caption()));
   button3_->setEnabled(model_->Button3Enabled());
   button2_->setEnabled(model_->Button2Enabled());

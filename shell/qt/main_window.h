@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace verlo {
 
+class EditorView;
 class PageView;
 class TAboutBox;
 
@@ -46,6 +47,7 @@ class TForm1Widget : public QWidget {
   MessageBox& messages_;
   std::unique_ptr<TForm1> model_;
   std::vector<PageView*> views_;
+  EditorView* editor_ = nullptr;
   QComboBox* combo_ = nullptr;
   QPushButton* button3_ = nullptr;
   QPushButton* button2_ = nullptr;

@@ -70,6 +70,8 @@ class WizardPage {
 
   // True when the last create wrote its program.
   virtual bool LastCreateWrote() const { return false; }
+  // Why the listing must not be saved or sent on its own; empty when it may.
+  virtual std::string SendRefusal() const { return {}; }
 
   // Adds a control in form order (the page's constructor and the control
   // groups it composes).

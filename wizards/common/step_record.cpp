@@ -16,8 +16,7 @@ void RecordStep(WizardPage& page, PageContext& context, const StepHeader& header
   step.w = header.w;
   size_t slot = 0;
   for (const StepParam& p : params) step.params.at(slot++) = {page.CaptionOf(p.control), p.value};
-  const auto& lines = page.Memo1().Lines();
-  for (size_t i = 0; i < lines.size(); ++i) step.listing += (i ? "\r\n" : "") + lines[i];
+  step.listing = JoinedListing(page.Memo1().Lines());
   if (!context.steps.Append(std::move(step)))
     context.messages.Show(kStoreFullMessage, kWarningCaption);
 }
