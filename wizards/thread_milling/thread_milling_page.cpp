@@ -62,8 +62,8 @@ TFrame11::TFrame11(PageContext& context) : MillingPage(context) {
   Add(MakeRadio("RadioGroup_upto", " Menetmarás iránya ", {"Fentről lefelé", "Lentről felfelé"},
                 0));
   Add(MakeLabel("GroupBox1", " Beszúrás "));
-  Add(MakeCheck("CheckBox1", "Menet elején", false, Placement::SameRow));
-  Add(MakeCheck("CheckBox2", "Menet végén", false, Placement::SameRow));
+  Add(MakeCheck("CheckBox1", "Menet elején", false));
+  Add(MakeCheck("CheckBox2", "Menet végén", false));
   Add(MakeCheck("CheckBox_msg_", "Megjegyzésekkel", true));
   AddCreateAndClear(*this);
   // The two "nincs" boxes enable nothing: the fields beside them stay open.
