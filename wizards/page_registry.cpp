@@ -4,6 +4,7 @@
 #include "wizards/cut_rectangle/cut_rectangle_page.h"
 #include "wizards/fibonacci/fibonacci_page.h"
 #include "wizards/rectangle_pocket/rectangle_pocket_page.h"
+#include "wizards/thread_milling/thread_milling_page.h"
 
 namespace verlo {
 namespace {
@@ -36,8 +37,8 @@ const std::vector<PageEntry>& PageRegistry() {
        "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame81", "", Make<EmptyPage>},
       {"Fúrás Téglalap mentén (drill rectangle bolt pattern)",
        "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame101", "", Make<EmptyPage>},
-      {"Menetmarás (thread milling)", "Menetmarás (thread milling)", "", "Frame111", "",
-       Make<EmptyPage>},
+      {"Menetmarás (thread milling)", "Menetmarás (thread milling)", "thread-milling", "Frame111",
+       "thread_milling.jpg", Make<TFrame11>},
   };
   return pages;
 }
