@@ -59,7 +59,7 @@ TFrame2::TFrame2(PageContext& context)
   edit("Edit13", "Label15", "Szerszám száma:", "1");
   edit("Edit14", "Label16", "Főorsó fordulata: ", "1000");
   edit("Edit3", "Label4", "Körbefordulások száma:", "2");
-  Add(MakeCheck("CheckBox3", "Csak a képen látható", true, Placement::SameRow));
+  Add(MakeCheck("CheckBox3", "Csak a képen látható", true));
   Add(MakeRadio("RadioGroup2", " Plussz részfordulat ", {"nincs", "1/4", "1/2", "3/4"}, 0));
   edit("Edit5", "Label7", "G1 feed:", "150");
   edit("Edit6", "Label8", "G2, G3 feed:", "300");
