@@ -46,6 +46,9 @@ TEST_F(MainWindow, StartsWithNothingChosen) {
   EXPECT_EQ(form->Button3Caption(), "Válassz varázslót először!!");
   EXPECT_EQ(HostLink().base, "C:\\CNC");
   EXPECT_EQ(HostLink().exchange, drive.Root() + "/CNC/Wizards/Omnibus/adatcsere.txt");
+  // The spiral's check ran over its defaults: the turns of its picture.
+  EXPECT_EQ(form->Page(0)->Find("Edit3")->text, "1");
+  EXPECT_EQ(form->Page(0)->Find("RadioGroup2")->itemIndex, 2);
   HostLink() = {};
   form->FormActivate();  // a later activation repeats nothing
   EXPECT_EQ(HostLink().base, "");

@@ -24,7 +24,8 @@ std::unique_ptr<WizardPage> Make(PageContext& context) {
 
 const std::vector<PageEntry>& PageRegistry() {
   static const std::vector<PageEntry> pages = {
-      {"Fibonacci spirál", "Fibonacci spirál", "", "Frame21", "", Make<TFrame2>},
+      {"Fibonacci spirál", "Fibonacci spirál", "fibonacci", "Frame21", "fibonacci.jpg",
+       Make<TFrame2>},
       {"Körzseb (circular pocket)", "Körzseb (circular pocket)", "", "Frame31", "",
        Make<EmptyPage>},
       {"Téglalapzseb (rectangle pocket)", "Téglalapzseb (rectangle pocket)", "rectangle-pocket",

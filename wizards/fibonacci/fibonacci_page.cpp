@@ -1,15 +1,221 @@
 #include "wizards/fibonacci/fibonacci_page.h"
 
-#include "wizards/common/field_reader.h"
+#include <cmath>
+
+#include "gcode/numbers.h"
+#include "wizards/common/depth_passes.h"
+#include "wizards/common/step_record.h"
 
 namespace verlo {
 
 const char kG59Warning[] =
     "A varázsló a \"G59\"-es offsetet használja. Ha van beállított értéked mentsd el magadnak és "
     "a varázsló használata után állítsd vissza.";
+const char kPerLevelCaption[] = "Figyelmeztatés rossz paraméterezésről";
+
+namespace {
+
+// The radius of the last of `arcs` arcs (scale × the Fibonacci number), as the
+// arc generator adds it up; the sum stops once it passes `limit`.
+long double LastRadius(long double scale, long long arcs, long double limit) {
+  long double r = scale, previous = 0;
+  for (long long i = 1; i < arcs && Round15(r) <= limit; ++i) {
+    const long double next = r + previous;
+    previous = r;
+    r = next;
+  }
+  return arcs > 0 ? r : 0;
+}
+
+}  // namespace
+
+TFrame2::TFrame2(PageContext& context)
+    : WizardPage(context), read_(*this, context.messages, error_) {
+  Add(MakeRadio("RadioGroup1", " G kód generálása ", {"Csak G kód", "Csak képlet"}, 0));
+  Add(MakeCheck("CheckBox5", "Megjegyzésekkel", true));
+  Add(MakeButton("Button1", "Létrehozás"));
+  Add(MakeRadio("RadioGroup3", " Spirál forgásiránya óramutató járásával ",
+                {"Megegyező (CW)", "Ellentétes (CCW)"}, 1));
+  Add(MakeRadio("RadioGroup4", " Forgásirány ", {"M3", "M4"}, 0));
+  const auto edit = [this](const char* name, const char* label, const char* caption,
+                           const char* text) -> Control& {
+    Control& c = Add(MakeEdit(name, caption, text));
+    c.labelName = label;
+    return c;
+  };
+  edit("Edit1", "Label2", "X tengely kezdőpontja:", "0,0000");
+  edit("Edit2", "Label3", "Y tengely kezdőpontja:", "0,0000");
+  edit("Edit11", "Label13", "Z tengely kezdőpontja:", "0,0000");
+  edit("Edit12", "Label14", "biztonsági Z: +", "5");
+  edit("Edit10", "Label12", "Nagyítás (a képen látható miliméter értékek  szorzója):", "0,00");
+  edit("Edit4", "Label5", "Elforgatás szöge:", "0").enabled = false;
+  Add(MakeLabel("Label6", "° (fok)", Placement::SameRow));
+  Add(MakeCheck("CheckBox4", "nincs", true, Placement::SameRow)).enabled = false;
+  edit("Edit7", "Label9", "Marás mélysége:", "-2,0000");
+  edit("Edit8", "Label10", "Szerszám maximális fogási mélysége: ", "");
+  Add(MakeCheck("CheckBox1", "nincs", true, Placement::SameRow));
+  edit("Edit9", "Label11", "Lépésenkénti maximális fogási mélység: ", "");
+  Add(MakeCheck("CheckBox2", "nincs", true, Placement::SameRow));
+  edit("Edit13", "Label15", "Szerszám száma:", "1");
+  edit("Edit14", "Label16", "Főorsó fordulata: ", "1000");
+  edit("Edit3", "Label4", "Körbefordulások száma:", "2");
+  Add(MakeCheck("CheckBox3", "Csak a képen látható", true));
+  Add(MakeRadio("RadioGroup2", " Plussz részfordulat ", {"nincs", "1/4", "1/2", "3/4"}, 0));
+  edit("Edit5", "Label7", "G1 feed:", "150");
+  edit("Edit6", "Label8", "G2, G3 feed:", "300");
+  On("Button1", [this] { Button1Click(); });
+}
 
 void TFrame2::Shown() {
   Message(kG59Warning, kWarningCaption);
+}
+
+void TFrame2::Button1Click() {
+  wrote_ = false;
+  Memo1().Clear();
+  CheckParameters();
+  if (error_ == 0) {
+    WriteComments();
+    WriteProgram();
+    wrote_ = true;
+  }
+  RecordThisStep();
+}
+
+void TFrame2::CheckParameters() {
+  error_ = 0;
+  v_.cw = read_.Item("RadioGroup3") == 0 ? 1 : 0;
+  v_.m4 = read_.Item("RadioGroup4") != 0 ? 1 : 0;
+  v_.comments = read_.Checked("CheckBox5") ? 1 : 0;
+  read_.FillIfBlank({"Edit1", "Edit2"});
+  v_.x = read_.Float("Edit1");
+  v_.y = read_.Float("Edit2");
+  ReadFeeds();
+  ReadDepth();
+  if (read_.Blank("Edit8")) Find("CheckBox1")->checked = true;
+  if (read_.Blank("Edit9")) Find("CheckBox2")->checked = true;
+  v_.toolLimit = read_.Blank("Edit8") ? 0 : read_.Float("Edit8");
+  v_.maxPerLevel = read_.Blank("Edit9") ? 0 : read_.Float("Edit9");
+  ReadSpiral();
+  if (!read_.Checked("CheckBox1") && std::fabs(v_.depth) > v_.toolLimit) {
+    read_.Refuse("Nagyobb a marási mélység mint a szerszám megengedett maximális marási mélysége!");
+    return;
+  }
+  if (!read_.Checked("CheckBox2") && v_.maxPerLevel > std::fabs(v_.depth)) {
+    error_ = 1;
+    Message("Értelmetlen beállítani maximális fogási mélységet ha a teljes marási mélység kisebb!",
+            kPerLevelCaption);
+    return;
+  }
+  ReadLevels();
+}
+
+void TFrame2::ReadFeeds() {
+  // Decimal feeds; the control rejects a move at zero or negative feed.
+  read_.FillIfBlank({"Edit5"}, "150");
+  read_.FillIfBlank({"Edit6"}, "300");
+  const long double f1 = read_.Float("Edit5");
+  read_.AcceptIf(f1 > 0, "A G1 előtolás nem lehet nulla vagy negatív.", f1, v_.f1);
+  const long double f2 = read_.Float("Edit6");
+  read_.AcceptIf(f2 > 0, "A G2 és G3 előtolás nem lehet nulla vagy negatív.", f2, v_.f2);
+}
+
+void TFrame2::ReadDepth() {
+  if (read_.Blank("Edit7")) {
+    read_.SetText("Edit7", "0");
+    read_.Refuse("Nem adtad meg a marás mélységét!");
+  }
+  v_.depth = read_.Float("Edit7");
+  if (v_.depth > 0)
+    read_.Warn(
+        "Marási mélységnek pozitív értéket adtál meg. Gondold végig!! A program tovább megy, ez "
+        "csak figyelmeztetés.");
+}
+
+void TFrame2::ReadSpiral() {
+  read_.FillIfBlank({"Edit10"}, "1");
+  long double scale = read_.Float("Edit10");
+  if (scale == 0) scale = 1;
+  // A negative scale turns every quarter into three quarters; a tiny one
+  // prints as a zero radius.
+  const bool scaleOk =
+      read_.AcceptIf(scale >= 0.001L, "A nagyítás mértéke legalább 0,001 legyen.", scale, v_.scale);
+  read_.FillIfBlank({"Edit11", "Edit12"});
+  v_.z = read_.Float("Edit11");
+  v_.clearance = read_.Float("Edit12");
+  v_.safe = v_.z + v_.clearance;
+  ReadToolAndSpindle();
+  if (read_.Checked("CheckBox3")) {
+    read_.SetText("Edit3", "1");
+    Find("RadioGroup2")->itemIndex = 2;
+  }
+  const int turns = read_.Int("Edit3");
+  const bool turnsOk =
+      read_.AcceptIf(turns >= 0, "A körbefordulások száma nem lehet negatív.", turns, v_.turns);
+  v_.quarters = read_.Item("RadioGroup2");
+  // The radii grow as Fibonacci numbers: a long spiral soon leaves any
+  // machine and any number the control reads.
+  if (scaleOk && turnsOk &&
+      Round15(LastRadius(scale, 4LL * turns + v_.quarters, kFieldLimit)) > kFieldLimit)
+    read_.Refuse("A spirál túl nagy: a legnagyobb ív sugara legfeljebb 1000000 mm lehet.");
+  v_.rotation = read_.Checked("CheckBox4") ? 0 : read_.Float("Edit4");
+}
+
+void TFrame2::ReadToolAndSpindle() {
+  // Whole numbers, as the program writes them; the control rejects negative
+  // ones.
+  read_.FillIfBlank({"Edit13"}, "1");
+  const int tool = read_.Int("Edit13");
+  read_.AcceptIf(tool >= 0, "A szerszám száma nem lehet negatív.", tool, v_.tool);
+  read_.FillIfBlank({"Edit14"}, "1000");
+  const int speed = read_.Int("Edit14");
+  read_.AcceptIf(speed >= 0, "A főorsó fordulata nem lehet negatív.", speed, v_.speed);
+}
+
+void TFrame2::ReadLevels() {
+  const bool perLevel = !read_.Checked("CheckBox2");
+  if (!perLevel) {
+    v_.p = v_.depth;
+    v_.levels = 1;
+    // The formula program counts its levels from the field whatever the box
+    // says.
+    if (!FormulaMode() || read_.Blank("Edit9")) return;
+  }
+  // floor(|depth| / maximum) + 1 levels, at most 100; a maximum of 0 or less
+  // finds none.
+  const int levels = v_.maxPerLevel > 0 ? SearchPassCount(v_.maxPerLevel, v_.depth) : 0;
+  if (levels == 0) {
+    read_.Refuse(kTooManyPassesMessage);
+    return;
+  }
+  if (!perLevel) return;
+  v_.levels = levels;
+  v_.p = v_.depth / levels;
+}
+
+void TFrame2::RecordThisStep() {
+  if (context_.shell.accumulate == 0) return;
+  StepHeader header;
+  header.title =
+      "Fibonacci spirál X" + FloatToStr(v_.x) + " Y" + FloatToStr(v_.y) + " Z" + FloatToStr(v_.z);
+  header.x = v_.x;
+  header.y = v_.y;
+  header.z = v_.z;
+  header.w = v_.safe;
+  RecordStep(*this, context_, header,
+             {{"Label12", v_.scale},
+              {"Label9", v_.depth},
+              {"Label11", v_.p},
+              {"Label15", read_.Float("Edit13")},
+              {"Label16", read_.Float("Edit14")},
+              {"Label4", read_.Float("Edit3")},
+              {"CheckBox3", read_.Checked("CheckBox3") ? 1.0L : 0.0L},
+              {"RadioGroup2", static_cast<long double>(read_.Item("RadioGroup2"))},
+              {"Label7", read_.Float("Edit5")},
+              {"Label8", read_.Float("Edit6")},
+              {"RadioGroup1", static_cast<long double>(read_.Item("RadioGroup1"))},
+              {"RadioGroup3", static_cast<long double>(read_.Item("RadioGroup3"))},
+              {"RadioGroup4", static_cast<long double>(read_.Item("RadioGroup4"))}});
 }
 
 }  // namespace verlo

@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 
 #include "platform/app_name.h"
@@ -63,9 +63,10 @@ class NoControlCharacters : public QValidator {
   }
 };
 
-// Radio groups whose caption would not fit half the panel.
+// Radio groups whose caption, or whose more than three items side by side,
+// would not fit half the panel.
 bool WideGroup(const Control& c) {
-  return QString::fromUtf8(c.caption.c_str()).size() > 28;
+  return QString::fromUtf8(c.caption.c_str()).size() > 28 || c.items.size() > 3;
 }
 
 // Items laid side by side: in a wide group, or when they are all short.
