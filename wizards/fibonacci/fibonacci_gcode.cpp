@@ -72,11 +72,19 @@ void TFrame2::WriteGcodeProgram() {
   Line("G10 L2 P6 X" + N4(v_.x) + " Y" + N4(v_.y) + " Z" + N4(v_.z));
   Line("G59");
   if (!accumulate || steps.ToolChanged(v_.tool)) Line("T" + read_.Text("Edit13") + " M6");
-  if (!accumulate || steps.SpeedChanged(v_.speed)) Line(spindle);
+  bool spindleStarted = false;
+  if (!accumulate || steps.SpeedChanged(v_.speed)) {
+    Line(spindle);
+    spindleStarted = true;
+  }
   if (steps.DirectionChanged(v_.m4)) {
     Line("M5");
     Line(spindle);
+    spindleStarted = true;
   }
+  // Right inside the joined program, but alone it would cut with the
+  // spindle stopped.
+  spindleLeftOut_ = !spindleStarted;
   if (v_.comments) {
     Line(" ");
     Line("(főciklus)");

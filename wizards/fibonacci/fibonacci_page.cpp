@@ -8,6 +8,9 @@
 
 namespace verlo {
 
+const char kSpindleLeftOutMessage[] =
+    "Ez a program nem indítja el a főorsót, mert göngyölítés közben készült. A teljes programot "
+    "a Göngyölítőből küldd el.";
 const char kG59Warning[] =
     "A varázsló a \"G59\"-es offsetet használja. Ha van beállított értéked mentsd el magadnak és "
     "a varázsló használata után állítsd vissza.";
@@ -72,6 +75,7 @@ void TFrame2::Shown() {
 
 void TFrame2::Button1Click() {
   wrote_ = false;
+  spindleLeftOut_ = false;
   Memo1().Clear();
   CheckParameters();
   if (error_ == 0) {

@@ -14,6 +14,7 @@
 namespace verlo {
 
 extern const char kG59Warning[];
+extern const char kSpindleLeftOutMessage[];
 // The caption of the per-level message, as the page has always spelt it.
 extern const char kPerLevelCaption[];
 
@@ -58,6 +59,11 @@ class TFrame2 : public WizardPage {
 
   int Error() const { return error_; }
   bool LastCreateWrote() const override { return wrote_; }
+  // A listing made while accumulating that starts no spindle runs only
+  // inside the joined program.
+  std::string SendRefusal() const override {
+    return spindleLeftOut_ ? kSpindleLeftOutMessage : std::string();
+  }
   const FibonacciValues& Values() const { return v_; }
 
  private:
@@ -77,6 +83,7 @@ class TFrame2 : public WizardPage {
   FibonacciValues v_;
   int error_ = 0;
   bool wrote_ = false;
+  bool spindleLeftOut_ = false;  // the last program started no spindle
   FieldReader read_;
 };
 
