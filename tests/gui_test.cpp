@@ -16,8 +16,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "shell/qt/main_window.h"
 #include "platform/qt/qt_platform.h"
+#include "shell/qt/main_window.h"
 #include "support/recording_messages.h"
 #include "support/temp_drive.h"
 #include "wizards/qt/page_view.h"
@@ -124,6 +124,27 @@ class GuiTest : public QObject {
              std::string("'abc' is not a valid floating point value"));
     QVERIFY(f.messages.shown.back().error);
     QCOMPARE(memo->toPlainText(), series);  // series mode: the earlier program stays
+  }
+
+  void circularPocketShowsItsStepOverAndCreates() {
+    Fixture f;
+    auto* combo = f.Get<QComboBox>("ComboBox1");
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    QWidget* page = f.Get<QWidget>("Frame31");
+    QVERIFY(page->isVisible());
+    QVERIFY(!f.Get<QLabel>("Image1", page)->pixmap().isNull());
+    QCOMPARE(f.Get<QLabel>("Label10", page)->text(),
+             QString("Fogás szélessége a szerszám szélességének arányában: "));
+    QCOMPARE(f.Get<QLabel>("Label5", page)->text(), QString("2,5000 mm"));
+    QTest::mouseClick(f.Get<QCheckBox>("CheckBox1", page), Qt::LeftButton);
+    QVERIFY(!f.Get<QLabel>("Label15", page)->isEnabled());
+    QVERIFY(!f.Get<QLabel>("Label16", page)->isEnabled());
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    auto* memo = f.Get<QPlainTextEdit>("Memo1", page);
+    QVERIFY(memo->toPlainText().contains("G2 Y0.0000 X7.5000 R7.5000 F300\n(főciklus vége)"));
+    QVERIFY(!memo->toPlainText().contains("T1 M6"));
+    QVERIFY(f.messages.shown.empty());
   }
 
   void rectanglePocketShowsItsStepOver() {
@@ -249,7 +270,8 @@ class GuiTest : public QObject {
   void windowsOpenCentredAndTheProgramEndsWithItsMainWindow() {
     Fixture f;
     const QPoint centre = f.window.screen()->availableGeometry().center();
-    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <= 4);  // within the frame
+    // within the frame
+    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <= 4);
     QCOMPARE(f.Get<QPlainTextEdit>("Memo1")->toPlainText(), QString("1"));
     QTest::mouseClick(f.Get<QPushButton>("Button1"), Qt::LeftButton);
     QWidget* about = nullptr;

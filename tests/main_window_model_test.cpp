@@ -5,6 +5,7 @@
 #include "hostlink/host_paths.h"
 #include "support/recording_messages.h"
 #include "support/temp_drive.h"
+#include "wizards/circular_pocket/circular_pocket_page.h"
 #include "wizards/page_registry.h"
 
 namespace verlo {
@@ -49,9 +50,24 @@ TEST_F(MainWindow, StartsWithNothingChosen) {
   // The spiral's check ran over its defaults: the turns of its picture.
   EXPECT_EQ(form->Page(0)->Find("Edit3")->text, "1");
   EXPECT_EQ(form->Page(0)->Find("RadioGroup2")->itemIndex, 2);
+  // The pages' start-up ran over their defaults.
+  EXPECT_EQ(dynamic_cast<TFrame3&>(*form->Page(1)).PathValues().n, 3);
   HostLink() = {};
   form->FormActivate();  // a later activation repeats nothing
   EXPECT_EQ(HostLink().base, "");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, ChoosingAPocketShowsItsStepOver) {
+  const std::pair<int, const char*> pockets[] = {{1, "Frame31"}, {2, "Frame41"}};
+  for (const auto& [item, object] : pockets) {
+    SCOPED_TRACE(object);
+    EXPECT_EQ(form->Page(item)->Find("Label4")->text, "%");
+    form->ComboBox1Change(item);
+    EXPECT_EQ(form->State().wizardIndex, item + 1);
+    EXPECT_EQ(form->Page(item)->Find("Label4")->text, "50 %");
+    EXPECT_EQ(form->Page(item)->Find("Label5")->text, "2,5000 mm");
+  }
   EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -1,5 +1,6 @@
 #include "wizards/page_registry.h"
 
+#include "wizards/circular_pocket/circular_pocket_page.h"
 #include "wizards/cut_circle/cut_circle_page.h"
 #include "wizards/cut_rectangle/cut_rectangle_page.h"
 #include "wizards/fibonacci/fibonacci_page.h"
@@ -26,8 +27,8 @@ const std::vector<PageEntry>& PageRegistry() {
   static const std::vector<PageEntry> pages = {
       {"Fibonacci spirál", "Fibonacci spirál", "fibonacci", "Frame21", "fibonacci.jpg",
        Make<TFrame2>},
-      {"Körzseb (circular pocket)", "Körzseb (circular pocket)", "", "Frame31", "",
-       Make<EmptyPage>},
+      {"Körzseb (circular pocket)", "Körzseb (circular pocket)", "circular-pocket", "Frame31",
+       "circular_pocket.jpg", Make<TFrame3>},
       {"Téglalapzseb (rectangle pocket)", "Téglalapzseb (rectangle pocket)", "rectangle-pocket",
        "Frame41", "rectangle_pocket.jpg", Make<TFrame4>},
       {"Kör kivágás (cut circle)", "Kör kivágás (cut circle)", "cut-circle", "Frame51",

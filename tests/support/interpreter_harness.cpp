@@ -32,21 +32,19 @@ void MillingCase::VaryOptions(int n) {
 }
 
 void MillingCase::Enter(WizardPage& page) const {
-  const std::pair<const char*, std::string> texts[] = {{"Edit_x_", x},     {"Edit_y_", y},
-                                                       {"Edit_z_", z},     {"Edit_zsb_", safe},
-                                                       {"Edit_m_", depth}, {"Edit_sz_", tool}};
+  const CaseControls& n = Controls();
+  const std::pair<const char*, std::string> texts[] = {
+      {n.x, x}, {n.y, y}, {n.z, z}, {n.safe, safe}, {n.depth, depth}, {n.tool, tool}};
   for (const auto& [name, text] : texts) page.Find(name)->text = text;
   EnterOwn(page);
-  page.Find("CheckBox_szc_")->checked = step.empty();
-  page.Fire("CheckBox_szc_");
-  if (!step.empty()) page.Find("Edit_szc_")->text = step;
-  page.Find("CheckBox_szsz_")->checked = noTool;
-  page.Fire("CheckBox_szsz_");
-  page.Find("CheckBox_msg_")->checked = comments;
-  const std::pair<const char*, int> radios[] = {{"RadioGroup_cw_", ccw},
-                                                {"RadioGroup_zi_", entry},
-                                                {"RadioGroup_h_", coolant},
-                                                {"RadioGroup_m34_", m4}};
+  page.Find(n.stepNone)->checked = step.empty();
+  page.Fire(n.stepNone);
+  if (!step.empty()) page.Find(n.step)->text = step;
+  page.Find(n.noTool)->checked = noTool;
+  page.Fire(n.noTool);
+  page.Find(n.comments)->checked = comments;
+  const std::pair<const char*, int> radios[] = {
+      {n.ccw, ccw}, {n.entry, entry}, {n.coolant, coolant}, {n.m4, m4}};
   for (const auto& [name, index] : radios) {
     page.Find(name)->itemIndex = index;
     page.Fire(name);

@@ -26,6 +26,17 @@ using Lines = std::vector<std::string>;
 // A number as typed on a page, decimal comma or point.
 double Num(std::string text);
 
+// The names a page gives the controls every milling page has.
+struct CaseControls {
+  const char *x, *y, *z, *safe, *depth, *tool;
+  const char *stepNone, *step, *noTool, *comments;
+  const char *ccw, *entry, *coolant, *m4, *series;
+};
+inline constexpr CaseControls kMillingControls{
+    "Edit_x_",        "Edit_y_",        "Edit_z_",       "Edit_zsb_",       "Edit_m_",
+    "Edit_sz_",       "CheckBox_szc_",  "Edit_szc_",     "CheckBox_szsz_",  "CheckBox_msg_",
+    "RadioGroup_cw_", "RadioGroup_zi_", "RadioGroup_h_", "RadioGroup_m34_", "RadioGroup_s_"};
+
 // The fields every milling page has, as text the user types.
 struct MillingCase {
   virtual ~MillingCase() = default;
@@ -49,6 +60,7 @@ struct MillingCase {
   // boxes and radio groups.
   void Enter(WizardPage& page) const;
   std::string Describe() const;
+  virtual const CaseControls& Controls() const { return kMillingControls; }
 
  protected:
   virtual void EnterOwn(WizardPage& page) const = 0;
@@ -188,8 +200,9 @@ void RunSeries(std::vector<Case> cases, CheckFn check) {
   for (bool comments : {true, false}) {
     SCOPED_TRACE(comments ? "with comments" : "without comments");
     QuietPage<Page> run;
-    run.page.Find("RadioGroup_s_")->itemIndex = 1;
-    run.page.Fire("RadioGroup_s_");
+    const char* series = cases.front().Controls().series;
+    run.page.Find(series)->itemIndex = 1;
+    run.page.Fire(series);
     std::vector<size_t> ends;
     for (Case& c : cases) {
       c.comments = comments;

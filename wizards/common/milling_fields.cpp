@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "gcode/numbers.h"
 #include "wizards/common/depth_passes.h"
 
 namespace verlo {
@@ -114,9 +115,22 @@ void AddToolDiameter(WizardPage& page) {
   page.Add(MakeEdit("Edit_sz_", "Szerszám átmérő:", "5"));
 }
 
+Control& AddStepOver(WizardPage& page) {
+  Control& bar = page.Add(
+      MakeScroll("ScrollBar1", "Fogás szélessége a szerszám szélességének arányában: ", 50));
+  page.Add(MakeLabel("Label4", "%", Placement::SameRow));
+  page.Add(MakeLabel("Label5", "mm", Placement::SameRow));
+  return bar;
+}
+
+void ShowStepOver(WizardPage& page, const FieldReader& read, const char* toolField) {
+  const int pos = page.Find("ScrollBar1")->position;
+  page.Find("Label4")->text = IntToStr(pos) + " %";
+  page.Find("Label5")->text = FormatFloat4(read.Float(toolField) * pos / 100) + " mm";
+}
+
 void AddMaxStep(WizardPage& page) {
-  Control& edit =
-      page.Add(MakeEdit("Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "0,6"));
+  Control& edit = page.Add(MakeEdit("Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "0,6"));
   edit.labelName = "Label11";
   edit.enabled = false;
   page.Add(MakeCheck("CheckBox_szc_", "nincs", true, Placement::SameRow));

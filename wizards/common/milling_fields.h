@@ -68,7 +68,7 @@ struct MillingOptions {
 struct OptionFields {
   const char *comments, *coolant, *ccw, *m4, *ramp, *series;
 };
-inline constexpr OptionFields kOptionFields{"CheckBox_msg_",  "RadioGroup_h_",  "RadioGroup_cw_",
+inline constexpr OptionFields kOptionFields{"CheckBox_msg_",   "RadioGroup_h_",  "RadioGroup_cw_",
                                             "RadioGroup_m34_", "RadioGroup_zi_", "RadioGroup_s_"};
 void ReadOptions(const FieldReader& read, const OptionFields& names, MillingOptions& out);
 // Coolant code 0, 7 or 8 of the items "nincs", "M7", "M8".
@@ -83,6 +83,13 @@ std::function<void()> SeriesChanged(WizardPage& page, const char* group, Message
 // Control groups of the milling pages' forms.
 void AddStartFields(WizardPage& page);  // Edit_x_ .. Edit_m_
 void AddToolDiameter(WizardPage& page);
+// The step-over as a percentage of the tool (ScrollBar1 at 50) with the
+// labels that show it, Label4 "%" and Label5 "mm". Returns the scroll bar.
+Control& AddStepOver(WizardPage& page);
+// ScrollBar1Change: Label4 shows the position, Label5 the step-over in mm
+// from the tool diameter field; a diameter that is no number stops it after
+// Label4 (ConvertError).
+void ShowStepOver(WizardPage& page, const FieldReader& read, const char* toolField);
 void AddMaxStep(WizardPage& page);     // Edit_szc_ with CheckBox_szc_
 void AddToolNumber(WizardPage& page);  // Edit_szsz_, CheckBox_szsz_, Edit_ff_
 void AddFeeds(WizardPage& page, const std::string& g1Caption, const std::string& arcCaption);

@@ -13,6 +13,11 @@ namespace verlo {
 // name of its caption label ("Label9"), a radio group or check box by its own
 // name.
 struct StepParam {
+  // Any number: a length, a count, an item index, a flag.
+  template <class T>
+  StepParam(const char* control, T value)
+      : control(control), value(static_cast<long double>(value)) {}
+
   const char* control;
   long double value;
 };

@@ -234,6 +234,7 @@ QWidget* PageView::BuildControl(Control& c, QWidget* panel, QLabel** label) {
       bar->setRange(c.min, c.max);
       auto* l = new QLabel(Q(c.caption), panel);
       l->setWordWrap(true);
+      l->setObjectName(Q(c.labelName.empty() ? c.name + "Label" : c.labelName));
       labels_[c.name] = l;
       *label = l;
       connect(bar, &QScrollBar::valueChanged, this, [this, n = c.name] {

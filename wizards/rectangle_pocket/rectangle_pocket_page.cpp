@@ -7,9 +7,7 @@ namespace verlo {
 
 TFrame4::TFrame4(PageContext& context) : MillingPage(context) {
   AddStartAndSizeFields(*this);
-  Add(MakeScroll("ScrollBar1", "Fogás szélessége a szerszám szélességének arányában: ", 50));
-  Add(MakeLabel("Label4", "%", Placement::SameRow));
-  Add(MakeLabel("Label5", "mm", Placement::SameRow));
+  AddStepOver(*this);
   AddToolDiameter(*this);
   AddMaxStep(*this);
   AddToolNumber(*this);
@@ -22,9 +20,7 @@ TFrame4::TFrame4(PageContext& context) : MillingPage(context) {
 }
 
 void TFrame4::ScrollBar1Change() {
-  const int pos = Position();
-  Find("Label4")->text = IntToStr(pos) + " %";
-  Find("Label5")->text = FormatFloat4(read_.Float("Edit_sz_") * pos / 100) + " mm";
+  ShowStepOver(*this, read_, "Edit_sz_");
 }
 
 void TFrame4::CheckParameters() {
