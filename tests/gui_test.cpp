@@ -147,6 +147,32 @@ class GuiTest : public QObject {
     QVERIFY(f.messages.shown.empty());
   }
 
+  void accumulatedPocketsShowInTheEditor() {
+    Fixture f;
+    auto* accumulate = f.Get<QCheckBox>("CheckBox2");
+    auto* editorButton = f.Get<QPushButton>("Button2");
+    QVERIFY(accumulate->isEnabled() && !editorButton->isEnabled());
+    QVERIFY(accumulate->toolTip().contains("körzseb"));
+    QTest::mouseClick(accumulate, Qt::LeftButton);
+    QVERIFY(editorButton->isEnabled());
+    auto* combo = f.Get<QComboBox>("ComboBox1");
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    QWidget* page = f.Get<QWidget>("Frame31");
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    f.Get<QLineEdit>("Edit1", page)->setText("40");
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    QTest::mouseClick(editorButton, Qt::LeftButton);
+    QWidget* editor = f.Get<QWidget>("Frame131");
+    QVERIFY(editor->isVisible() && !page->isVisible());
+    auto* steps = f.Get<QComboBox>("ComboBox1", editor);
+    QCOMPARE(steps->count(), 2);
+    QCOMPARE(steps->itemText(1), QString("Körzseb - circular pocket X40 Y0 d20"));
+    const QString joined = f.Get<QPlainTextEdit>("RichEdit1", editor)->toPlainText();
+    QCOMPARE(joined.count("(Körzseb - circular pocket)"), 2);
+    QVERIFY(joined.contains("\n\n(-------------------- next step --------------------)\n\n"));
+  }
+
   void rectanglePocketShowsItsStepOver() {
     Fixture f;
     auto* combo = f.Get<QComboBox>("ComboBox1");

@@ -311,3 +311,34 @@ TEST_F(MainWindow, TheJoinedProgramIsSentAndTheStoreStartsAfresh) {
 
 }  // namespace
 }  // namespace verlo
+
+namespace verlo {
+namespace {
+
+// A spiral made while accumulating that starts no spindle is sent only
+// inside the joined program.
+TEST_F(MainWindow, ASpindleLessSpiralIsSentOnlyJoined) {
+  form->CheckBox2Click(true);
+  form->ComboBox1Change(0);
+  form->Page(0)->Fire("Button1");
+  form->Page(0)->Fire("Button1");  // same tool, speed and direction
+  messages.shown.clear();
+  dialog.answers = {drive.Root() + "/spiral"};
+  form->Button3Click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Figyelmeztetés");
+  EXPECT_EQ(messages.shown[0].text,
+            "Ez a program nem indítja el a főorsót, mert göngyölítés közben készült. A teljes "
+            "programot a Göngyölítőből küldd el.");
+  EXPECT_EQ(dialog.runs, 0);
+  EXPECT_FALSE(Host("file.txt"));
+  form->Button2Click();
+  form->Button3Click();
+  const auto tap = TempDrive::Read(drive.Root() + "/spiral.tap");
+  ASSERT_TRUE(tap);
+  EXPECT_NE(tap->find("(-------------------- next step --------------------)"), std::string::npos);
+  EXPECT_EQ(Host("adatcsere.txt"), "L");
+}
+
+}  // namespace
+}  // namespace verlo
