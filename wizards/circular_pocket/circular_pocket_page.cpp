@@ -19,27 +19,22 @@ constexpr OptionFields kOptions{"CheckBox5",   "RadioGroup2", "RadioGroup3",
 }  // namespace
 
 TFrame3::TFrame3(PageContext& context) : MillingPage(context) {
-  const auto edit = [this](const char* name, const char* label, const char* caption,
-                           const char* text) -> Control& {
-    Control& c = Add(MakeEdit(name, caption, text));
-    c.labelName = label;
-    return c;
-  };
-  edit("Edit1", "Label2", "X tengely kezdőpontja:", "0,0000");
-  edit("Edit2", "Label3", "Y tengely kezdőpontja:", "0,0000");
-  edit("Edit11", "Label13", "Z tengely kezdőpontja:", "0,0000");
-  edit("Edit12", "Label14", "biztonsági Z: +", "5");
-  edit("Edit7", "Label9", "Marás mélysége:", "-2,0000");
-  edit("Edit4", "Label12", "Körzseb átmérője:", "20");
+  AddEdit(*this, "Edit1", "Label2", "X tengely kezdőpontja:", "0,0000");
+  AddEdit(*this, "Edit2", "Label3", "Y tengely kezdőpontja:", "0,0000");
+  AddEdit(*this, "Edit11", "Label13", "Z tengely kezdőpontja:", "0,0000");
+  AddEdit(*this, "Edit12", "Label14", "biztonsági Z: +", "5");
+  AddEdit(*this, "Edit7", "Label9", "Marás mélysége:", "-2,0000");
+  AddEdit(*this, "Edit4", "Label12", "Körzseb átmérője:", "20");
   AddStepOver(*this).labelName = "Label10";
-  edit("Edit3", "Label6", "Szerszám átmérő:", "5");
-  edit("Edit9", "Label11", "Lépésenkénti maximális fogási mélység: ", "0,6").enabled = false;
+  AddEdit(*this, "Edit3", "Label6", "Szerszám átmérő:", "5");
+  AddEdit(*this, "Edit9", "Label11", "Lépésenkénti maximális fogási mélység: ", "0,6").enabled =
+      false;
   Add(MakeCheck("CheckBox2", "nincs", true, Placement::SameRow));
-  edit("Edit13", "Label15", "Szerszám száma:", "1");
+  AddEdit(*this, "Edit13", "Label15", "Szerszám száma:", "1");
   Add(MakeCheck("CheckBox1", "nincs", false, Placement::SameRow));
-  edit("Edit14", "Label16", "Főorsó fordulata: ", "1000");
-  edit("Edit5", "Label7", "G1 feed:", "150");
-  edit("Edit6", "Label8", "G2, G3 feed:", "300");
+  AddEdit(*this, "Edit14", "Label16", "Főorsó fordulata: ", "1000");
+  AddEdit(*this, "Edit5", "Label7", "G1 feed:", "150");
+  AddEdit(*this, "Edit6", "Label8", "G2, G3 feed:", "300");
   Add(MakeRadio("RadioGroup3", " Spirál forgásiránya óramutató járásával ",
                 {"Megegyező (CW)", "Ellentétes (CCW)"}, 0));
   Add(MakeRadio("RadioGroup4", " Forgásirány ", {"M3", "M4"}, 0));

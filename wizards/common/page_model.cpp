@@ -60,6 +60,13 @@ Control MakeEdit(const std::string& name, const std::string& caption, const std:
   return c;
 }
 
+Control& AddEdit(WizardPage& page, const std::string& name, const std::string& labelName,
+                 const std::string& caption, const std::string& text) {
+  Control& c = page.Add(MakeEdit(name, caption, text));
+  c.labelName = labelName;
+  return c;
+}
+
 Control MakeCheck(const std::string& name, const std::string& caption, bool checked,
                   Placement placement) {
   Control c;

@@ -97,6 +97,9 @@ class WizardPage {
 // Control builders for the page tables.
 Control MakeEdit(const std::string& name, const std::string& caption, const std::string& text,
                  Placement placement = Placement::Row);
+// An edit with the name of its caption label ("Label9"), added to the page.
+Control& AddEdit(WizardPage& page, const std::string& name, const std::string& labelName,
+                 const std::string& caption, const std::string& text);
 Control MakeCheck(const std::string& name, const std::string& caption, bool checked,
                   Placement placement = Placement::Row);
 Control MakeRadio(const std::string& name, const std::string& caption,

@@ -40,32 +40,27 @@ TFrame2::TFrame2(PageContext& context)
   Add(MakeRadio("RadioGroup3", " Spirál forgásiránya óramutató járásával ",
                 {"Megegyező (CW)", "Ellentétes (CCW)"}, 1));
   Add(MakeRadio("RadioGroup4", " Forgásirány ", {"M3", "M4"}, 0));
-  const auto edit = [this](const char* name, const char* label, const char* caption,
-                           const char* text) -> Control& {
-    Control& c = Add(MakeEdit(name, caption, text));
-    c.labelName = label;
-    return c;
-  };
-  edit("Edit1", "Label2", "X tengely kezdőpontja:", "0,0000");
-  edit("Edit2", "Label3", "Y tengely kezdőpontja:", "0,0000");
-  edit("Edit11", "Label13", "Z tengely kezdőpontja:", "0,0000");
-  edit("Edit12", "Label14", "biztonsági Z: +", "5");
-  edit("Edit10", "Label12", "Nagyítás (a képen látható miliméter értékek  szorzója):", "0,00");
-  edit("Edit4", "Label5", "Elforgatás szöge:", "0").enabled = false;
+  AddEdit(*this, "Edit1", "Label2", "X tengely kezdőpontja:", "0,0000");
+  AddEdit(*this, "Edit2", "Label3", "Y tengely kezdőpontja:", "0,0000");
+  AddEdit(*this, "Edit11", "Label13", "Z tengely kezdőpontja:", "0,0000");
+  AddEdit(*this, "Edit12", "Label14", "biztonsági Z: +", "5");
+  AddEdit(*this, "Edit10", "Label12",
+          "Nagyítás (a képen látható miliméter értékek  szorzója):", "0,00");
+  AddEdit(*this, "Edit4", "Label5", "Elforgatás szöge:", "0").enabled = false;
   Add(MakeLabel("Label6", "° (fok)", Placement::SameRow));
   Add(MakeCheck("CheckBox4", "nincs", true, Placement::SameRow)).enabled = false;
-  edit("Edit7", "Label9", "Marás mélysége:", "-2,0000");
-  edit("Edit8", "Label10", "Szerszám maximális fogási mélysége: ", "");
+  AddEdit(*this, "Edit7", "Label9", "Marás mélysége:", "-2,0000");
+  AddEdit(*this, "Edit8", "Label10", "Szerszám maximális fogási mélysége: ", "");
   Add(MakeCheck("CheckBox1", "nincs", true, Placement::SameRow));
-  edit("Edit9", "Label11", "Lépésenkénti maximális fogási mélység: ", "");
+  AddEdit(*this, "Edit9", "Label11", "Lépésenkénti maximális fogási mélység: ", "");
   Add(MakeCheck("CheckBox2", "nincs", true, Placement::SameRow));
-  edit("Edit13", "Label15", "Szerszám száma:", "1");
-  edit("Edit14", "Label16", "Főorsó fordulata: ", "1000");
-  edit("Edit3", "Label4", "Körbefordulások száma:", "2");
+  AddEdit(*this, "Edit13", "Label15", "Szerszám száma:", "1");
+  AddEdit(*this, "Edit14", "Label16", "Főorsó fordulata: ", "1000");
+  AddEdit(*this, "Edit3", "Label4", "Körbefordulások száma:", "2");
   Add(MakeCheck("CheckBox3", "Csak a képen látható", true));
   Add(MakeRadio("RadioGroup2", " Plussz részfordulat ", {"nincs", "1/4", "1/2", "3/4"}, 0));
-  edit("Edit5", "Label7", "G1 feed:", "150");
-  edit("Edit6", "Label8", "G2, G3 feed:", "300");
+  AddEdit(*this, "Edit5", "Label7", "G1 feed:", "150");
+  AddEdit(*this, "Edit6", "Label8", "G2, G3 feed:", "300");
   On("Button1", [this] { Button1Click(); });
 }
 
