@@ -1,12 +1,13 @@
 #include "cli/cli_runner.h"
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
 
 #include "gcode/numbers.h"
-#include "platform/text.h"
 #include "platform/app_name.h"
 #include "platform/file_name.h"
+#include "platform/text.h"
 #include "wizards/page_registry.h"
 
 namespace verlo {
@@ -125,6 +126,28 @@ void SetControl(WizardPage& page, const std::string& name, const std::string& va
   page.Fire(name);
 }
 
+// holes=1,0,1: "Adat rendben" on the open hole selector with these ticks,
+// hole 1 first; the holes not listed stay as they are (ticked).
+void AcceptHoles(HeadlessHoleSelector& holes, const std::string& value) {
+  if (!holes.IsOpen())
+    throw UsageError("holes: the hole selector is not open (RadioGroup1=1 opens it)");
+  std::vector<bool>& ticks = holes.Ticks();
+  size_t i = 0;
+  for (size_t from = 0; !value.empty() && from <= value.size(); ++i) {
+    const size_t comma = std::min(value.find(',', from), value.size());
+    const std::string tick = value.substr(from, comma - from);
+    if (tick != "0" && tick != "1")
+      throw UsageError("holes: invalid tick '" + tick +
+                       "'; valid values: 1 (drill), 0 (leave out)");
+    if (i >= ticks.size())
+      throw UsageError("holes: more ticks than the " + std::to_string(ticks.size()) +
+                       " holes of the selector");
+    ticks[i] = tick == "1";
+    from = comma + 1;
+  }
+  holes.PressAccept();
+}
+
 void ListControls(const WizardPage& page, std::ostream& out) {
   out << "name\tkind\tvalue\tcaption\n";
   for (const Control* c : page.Controls()) {
@@ -170,6 +193,9 @@ std::string CliHelp() {
          "              runs its handler like a click; its current value runs nothing.\n"
          "  create      press \"Létrehozás\"\n"
          "  clear       press \"Törlés\"\n"
+         "  holes=T,T,...  press \"Adat rendben\" on the open hole selector (drill-circle,\n"
+         "              opened by RadioGroup1=1 or 2) with these ticks, hole 1 first:\n"
+         "              1 drill the hole, 0 leave it out; holes not listed stay ticked.\n"
          "With no create among the actions, one create runs after the last action.\n"
          "\n"
          "--controls  list the page's controls (name, kind, value, caption) after the\n"
@@ -187,8 +213,9 @@ std::string CliHelp() {
          "error, or a file, standard output or standard error that could not be\n"
          "written.\n"
          "\n"
-         "Example: verlo-gcode cut-circle Edit_r_=30 Edit_m_=-3 CheckBox_szc_=0 "
-         "Edit_szc_=1 -o circle.tap\n";
+         "Examples: verlo-gcode cut-circle Edit_r_=30 Edit_m_=-3 CheckBox_szc_=0 "
+         "Edit_szc_=1 -o circle.tap\n"
+         "          verlo-gcode drill-circle Edit_drc_=4 RadioGroup1=1 holes=1,0,1,1 create\n";
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -210,7 +237,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   shell.wizardIndex = static_cast<int>(entry - PageRegistry().data()) + 1;
   StepStore steps(shell);
   steps.Reset();
-  PageContext context{messages, shell, steps};
+  HeadlessHoleSelector holes;
+  PageContext context{messages, shell, steps, holes};
   auto page = entry->make(context);
   std::string outputFile;
   bool listControls = false, created = false;
@@ -236,7 +264,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const std::string& a : actions) {
       const size_t eq = a.find('=');
       if (a != "create" && a != "clear" && eq == std::string::npos)
-        throw UsageError("unknown action '" + a + "'; actions: NAME=VALUE, create, clear");
+        throw UsageError("unknown action '" + a +
+                         "'; actions: NAME=VALUE, holes=..., create, clear");
     }
     page->StartUp();
     for (const std::string& a : actions) {
@@ -245,6 +274,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         created = true;
       } else if (a == "clear") {
         page->Fire("Button2");
+      } else if (a.compare(0, 6, "holes=") == 0) {
+        AcceptHoles(holes, a.substr(6));
       } else {
         const size_t eq = a.find('=');
         SetControl(*page, a.substr(0, eq), a.substr(eq + 1));
