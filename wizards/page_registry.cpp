@@ -2,6 +2,8 @@
 
 #include "wizards/cut_circle/cut_circle_page.h"
 #include "wizards/cut_rectangle/cut_rectangle_page.h"
+#include "wizards/drill_circle/drill_circle_page.h"
+#include "wizards/drill_circle/drill_form.h"
 #include "wizards/fibonacci/fibonacci_page.h"
 #include "wizards/rectangle_pocket/rectangle_pocket_page.h"
 
@@ -33,9 +35,11 @@ const std::vector<PageEntry>& PageRegistry() {
       {"Téglalap kivágás (cut rectangle)", "Téglalap kivágás (cut rectangle)", "cut-rectangle",
        "Frame71", "cut_rectangle.jpg", Make<TFrame7>},
       {"Fúrás kör mentén (drill circular bolt pattern)",
-       "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame81", "", Make<EmptyPage>},
+       "Fúrás kör mentén (drill circular bolt pattern)", "drill-circle", "Frame81",
+       "drill_circle.jpg", Make<TFrame8>},
       {"Fúrás Téglalap mentén (drill rectangle bolt pattern)",
-       "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame101", "", Make<EmptyPage>},
+       "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame101", "drill_circle.jpg",
+       Make<TFrame10>},
       {"Menetmarás (thread milling)", "Menetmarás (thread milling)", "", "Frame111", "",
        Make<EmptyPage>},
   };

@@ -70,6 +70,8 @@ class WizardPage {
 
   // True when the last create wrote its program.
   virtual bool LastCreateWrote() const { return false; }
+  // False on a page whose listing, like its controls, takes no input.
+  virtual bool ListingEnabled() const { return true; }
 
   // Adds a control in form order (the page's constructor and the control
   // groups it composes).
