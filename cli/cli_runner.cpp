@@ -54,6 +54,9 @@ std::string CliHelp() {
          "              runs its handler like a click; its current value runs nothing.\n"
          "  create      press \"Létrehozás\"\n"
          "  clear       press \"Törlés\"\n"
+         "  holes=T,T,...  press \"Adat rendben\" on the open hole selector (drill-circle,\n"
+         "              opened by RadioGroup1=1 or 2) with these ticks, hole 1 first:\n"
+         "              1 drill the hole, 0 leave it out; holes not listed stay ticked.\n"
          "With no create among a page's actions, one create runs after its last action.\n"
          "\n"
          "--accumulate  accumulation on (\"Göngyölítés\"): the Fibonacci spiral and the\n"
@@ -75,8 +78,11 @@ std::string CliHelp() {
          "error, or a file, standard output or standard error that could not be\n"
          "written.\n"
          "\n"
-         "Example: verlo-gcode cut-circle Edit_r_=30 Edit_m_=-3 CheckBox_szc_=0 "
-         "Edit_szc_=1 -o circle.tap\n";
+         "Examples: verlo-gcode cut-circle Edit_r_=30 Edit_m_=-3 CheckBox_szc_=0 "
+         "Edit_szc_=1 -o circle.tap\n"
+         "          verlo-gcode drill-circle Edit_drc_=4 RadioGroup1=1 holes=1,0,1,1 create\n"
+         "          verlo-gcode --accumulate circular-pocket Edit4=30 create fibonacci create "
+         "--joined\n";
 }
 
 namespace {
@@ -115,7 +121,8 @@ Command ParseCommand(const std::vector<std::string>& args) {
     } else if (a == "create" || a == "clear" || a.find('=') != std::string::npos) {
       c.pages.back().actions.push_back(a);
     } else {
-      throw UsageError("unknown action '" + a + "'; actions: NAME=VALUE, create, clear");
+      throw UsageError("unknown action '" + a +
+                       "'; actions: NAME=VALUE, holes=..., create, clear");
     }
   }
   if (!c.help && c.pages.empty()) throw UsageError("no page given; valid pages: " + PageNames());
@@ -125,7 +132,8 @@ Command ParseCommand(const std::vector<std::string>& args) {
 
 // Runs a page's actions after its start-up; one create after the last action
 // when none was asked for (and the controls are not to be listed).
-void RunPage(WizardPage& page, const std::vector<std::string>& actions, bool implicitCreate) {
+void RunPage(WizardPage& page, const std::vector<std::string>& actions, bool implicitCreate,
+             HeadlessHoleSelector& holes) {
   page.StartUp();
   bool created = false;
   for (const std::string& a : actions) {
@@ -134,6 +142,8 @@ void RunPage(WizardPage& page, const std::vector<std::string>& actions, bool imp
       created = true;
     } else if (a == "clear") {
       page.Fire("Button2");
+    } else if (a.compare(0, 6, "holes=") == 0) {
+      AcceptHoles(holes, a.substr(6));
     } else {
       const size_t eq = a.find('=');
       SetControl(page, a.substr(0, eq), a.substr(eq + 1));
@@ -177,7 +187,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   ShellState shell;
   StepStore steps(shell);
   steps.Reset();  // one command is one run of the program
-  PageContext context{messages, shell, steps};
+  HeadlessHoleSelector holes;
+  PageContext context{messages, shell, steps, holes};
   std::vector<std::unique_ptr<WizardPage>> pages;
   std::vector<std::string> lines;
   int status = kCliWrote;
@@ -195,7 +206,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const PageRun& run : c.pages) {
       shell.wizardIndex = static_cast<int>(run.entry - PageRegistry().data()) + 1;
       pages.push_back(run.entry->make(context));
-      RunPage(*pages.back(), run.actions, !c.listControls);
+      RunPage(*pages.back(), run.actions, !c.listControls, holes);
     }
     if (c.listControls) {
       what = "the control list";

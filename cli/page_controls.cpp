@@ -1,5 +1,6 @@
 #include "cli/page_controls.h"
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
 
@@ -107,6 +108,25 @@ void SetControl(WizardPage& page, const std::string& name, const std::string& va
       return;
   }
   page.Fire(name);
+}
+
+void AcceptHoles(HeadlessHoleSelector& holes, const std::string& value) {
+  if (!holes.IsOpen())
+    throw UsageError("holes: the hole selector is not open (RadioGroup1=1 opens it)");
+  std::vector<bool>& ticks = holes.Ticks();
+  size_t i = 0;
+  for (size_t from = 0; !value.empty() && from <= value.size(); ++i) {
+    const size_t comma = std::min(value.find(',', from), value.size());
+    const std::string tick = value.substr(from, comma - from);
+    if (tick != "0" && tick != "1")
+      throw UsageError("holes: invalid tick '" + tick + "'; valid values: 1 (drill), 0 (leave out)");
+    if (i >= ticks.size())
+      throw UsageError("holes: more ticks than the " + std::to_string(ticks.size()) +
+                       " holes of the selector");
+    ticks[i] = tick == "1";
+    from = comma + 1;
+  }
+  holes.PressAccept();
 }
 
 void ListControls(const WizardPage& page, std::ostream& out) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/hole_selector.h"
 #include "wizards/common/page_model.h"
 
 namespace verlo {
@@ -23,6 +24,10 @@ std::string Join(const std::vector<std::string>& items, const std::string& sep);
 // handler when the value changed. Throws UsageError for an unknown control or
 // a value the control cannot take.
 void SetControl(WizardPage& page, const std::string& name, const std::string& value);
+
+// holes=1,0,1: "Adat rendben" on the open hole selector with these ticks,
+// hole 1 first; the holes not listed stay as they are (ticked).
+void AcceptHoles(HeadlessHoleSelector& holes, const std::string& value);
 
 // name, kind, value and caption of every control, one a line.
 void ListControls(const WizardPage& page, std::ostream& out);

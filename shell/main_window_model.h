@@ -9,6 +9,7 @@
 
 #include "accumulate/editor.h"
 #include "platform/app_name.h"
+#include "platform/hole_selector.h"
 #include "platform/platform.h"
 #include "platform/shell_state.h"
 #include "wizards/common/page_model.h"
@@ -23,9 +24,10 @@ std::vector<std::string> WizardItems();
 
 class TForm1 {
  public:
-  // Creates the wizard pages of the registry.
+  // Creates the wizard pages of the registry. `holes`: the hole selector
+  // dialog the window created at start-up; none: a headless one of its own.
   TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
-         std::vector<std::string> args = {});
+         std::vector<std::string> args = {}, HoleSelectorDialog* holes = nullptr);
 
   // Event handlers.
   void FormActivate();
@@ -63,7 +65,8 @@ class TForm1 {
   std::vector<std::string> args_;
   ShellState state_;
   StepStore steps_{state_};
-  PageContext context_{messages_, state_, steps_};
+  HeadlessHoleSelector ownHoles_;
+  PageContext context_;
   TFrame13 editor_{steps_};
   std::vector<std::unique_ptr<WizardPage>> pages_;
   int visible_ = -1;

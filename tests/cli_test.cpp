@@ -102,6 +102,31 @@ TEST(Cli, RectanglePagesAndTheScrollBar) {
   EXPECT_EQ(Cli({"cut-rectangle", "Button3=1"}).status, 2);  // the idle button is no control to set
 }
 
+TEST(Cli, HoleSelectorAction) {
+  CliRun r =
+      Cli({"drill-circle", "Edit_drc_=4", "CheckBox_msg_=0", "RadioGroup1=1", "holes=0,1,0"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\nG83 X-10.0000 Y0.0000 Z-10.0000 Q2 R1 F100\nX10.0000 Y0.0000\nG0 Z5\n"),
+            std::string::npos)
+      << r.out;
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } refused[] = {
+      {{"drill-circle", "holes=1"}, "holes: the hole selector is not open"},
+      {{"drill-circle", "RadioGroup1=1", "holes=1,,0"}, "invalid tick ''"},
+      {{"drill-circle", "RadioGroup1=1", "holes=1,x"}, "invalid tick 'x'"},
+      {{"drill-circle", "Edit_drc_=2", "RadioGroup1=1", "holes=1,1,1"},
+       "more ticks than the 2 holes"},
+      {{"drill-circle", "RadioGroup1=2"}, "0 (Minden furat), 1 (Furat kiválasztás)\n"},
+  };
+  for (const auto& c : refused) {
+    r = Cli(c.args);
+    EXPECT_EQ(r.status, 2) << c.err;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  }
+}
+
 TEST(Cli, ControlsListing) {
   const CliRun r = Cli({"cut-circle", "CheckBox_szc_=0", "--controls"});
   EXPECT_EQ(r.status, 0);

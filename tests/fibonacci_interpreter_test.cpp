@@ -44,7 +44,8 @@ struct Spiral {
     test::Quiet quiet;
     ShellState shell;
     StepStore steps{shell};
-    PageContext context{quiet, shell, steps};
+    HeadlessHoleSelector holes;
+    PageContext context{quiet, shell, steps, holes};
     TFrame2 page{context};
     page.StartUp();
     const std::pair<const char*, std::string> texts[] = {

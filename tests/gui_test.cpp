@@ -20,6 +20,7 @@
 #include "shell/qt/main_window.h"
 #include "support/recording_messages.h"
 #include "support/temp_drive.h"
+#include "wizards/drill_circle/qt/hole_selector_dialog.h"
 #include "wizards/qt/page_view.h"
 
 using namespace verlo;
@@ -307,6 +308,89 @@ class GuiTest : public QObject {
     QVERIFY((about->frameGeometry().center() - centre).manhattanLength() <= 4);  // within the frame
     f.window.close();  // the title bar's close
     QVERIFY(!about->isVisible());
+  }
+
+  // The selector window alone: the boxes where the page put them, the two
+  // buttons reported.
+  void holeSelectorPlacesAndReportsTheBoxes() {
+    struct Events : HoleSelectorEvents {
+      void HolesAccepted(const std::vector<bool>& t) override { ticked.push_back(t); }
+      void HolesReread() override { ++rereads; }
+      std::vector<std::vector<bool>> ticked;
+      int rereads = 0;
+    } events;
+    TForm9 dialog;
+    QCOMPARE(dialog.windowTitle(), QString("Furat kiválasztó"));
+    QCOMPARE(dialog.size(), QSize(584, 561));
+    QCOMPARE(dialog.findChild<QPushButton*>("Button1")->geometry(), QRect(432, 8, 144, 25));
+    QCOMPARE(dialog.findChild<QPushButton*>("Button2")->text(), QString("Adat rendben"));
+    dialog.Show({{280, 80, 120, "X0,0000 Y10,0000"}, {80, 280, 30, "2."}, {480, 280, 10, ""}},
+                events);
+    QVERIFY(dialog.isVisible() && !dialog.isModal());
+    QCOMPARE(dialog.Boxes().size(), size_t{3});
+    const QRect expected[] = {{280, 80, 120, 0}, {80, 280, 30, 0}, {480, 280, 10, 0}};
+    const QString captions[] = {"X0,0000 Y10,0000", "2.", ""};
+    for (size_t i = 0; i < 3; ++i) {
+      QCheckBox* box = dialog.Boxes()[i];
+      QCOMPARE(box->pos(), expected[i].topLeft());
+      QCOMPARE(box->width(), expected[i].width());
+      QCOMPARE(box->text(), captions[i]);
+      QVERIFY(box->isChecked() && box->isVisible());
+    }
+    dialog.Boxes()[1]->setChecked(false);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    QCOMPARE(events.ticked, (std::vector<std::vector<bool>>{{true, false, true}}));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    QCOMPARE(events.rereads, 1);
+    dialog.Rebuild({{10, 20, 30, "1."}});
+    QCOMPARE(dialog.Boxes().size(), size_t{1});
+    QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 1);
+    dialog.Close();
+    QVERIFY(!dialog.isVisible());
+  }
+
+  // The drilling page with its selector in the window: the user's typing in
+  // the page survives the selector's answer, and the ticks survive a visit
+  // to the main window.
+  void drillingPageWithItsHoleSelector() {
+    Fixture f;
+    auto* combo = f.Get<QComboBox>("ComboBox1");
+    combo->setCurrentIndex(5);
+    emit combo->activated(5);
+    QWidget* page = f.Get<QWidget>("Frame81");
+    QVERIFY(page->isVisible());
+    QVERIFY(!f.Get<QRadioButton>("RadioGroup1_2", page)->isEnabled());
+    f.Get<QLineEdit>("Edit_drc_", page)->setText("4");
+    QTest::mouseClick(f.Get<QRadioButton>("RadioGroup1_1", page), Qt::LeftButton);
+    TForm9* dialog = f.window.HoleSelector();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->Boxes().size(), size_t{4});
+    QVERIFY(f.Get<QRadioButton>("RadioGroup1_2", page)->isEnabled());
+    QVERIFY(!f.Get<QRadioButton>("RadioGroup1_1", page)->isEnabled());
+    QTest::mouseClick(dialog->Boxes()[1], Qt::LeftButton);
+    f.window.activateWindow();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(dialog, &activate);
+    QVERIFY(!dialog->Boxes()[1]->isChecked());
+    f.Get<QLineEdit>("Edit_szsz_", page)->setText("7");  // typed, not yet read
+    QTest::mouseClick(dialog->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(f.Get<QLineEdit>("Edit_szsz_", page)->text(), QString("7"));
+    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    const QString listing = f.Get<QPlainTextEdit>("Memo1", page)->toPlainText();
+    QVERIFY2(listing.contains("(főciklus)\nG83 X0.0000 Y10.0000 Z-10.0000 Q2 R1 F100\n"
+                              "X0.0000 Y-10.0000\nX10.0000 Y0.0000\n(főciklus vége)"),
+             qPrintable(listing));
+    QVERIFY(listing.contains("T7 M6"));
+    // The rectangular drilling page: laid out alike, nothing enabled.
+    combo->setCurrentIndex(6);
+    emit combo->activated(6);
+    QWidget* disabled = f.Get<QWidget>("Frame101");
+    QCOMPARE(f.Get<QLabel>("Label_title", disabled)->text(),
+             QString("Fúrás kör mentén (drill circular bolt pattern)"));
+    QVERIFY(!f.Get<QPushButton>("Button1", disabled)->isEnabled());
+    QVERIFY(!f.Get<QLineEdit>("Edit_drc_", disabled)->isEnabled());
+    QVERIFY(!f.Get<QPlainTextEdit>("Memo1", disabled)->isEnabled());
   }
 
   void aLargeListingAppearsAtOnce() {

@@ -6,6 +6,7 @@
 #include "support/recording_messages.h"
 #include "support/temp_drive.h"
 #include "wizards/circular_pocket/circular_pocket_page.h"
+#include "wizards/drill_circle/drill_circle_page.h"
 #include "wizards/page_registry.h"
 
 namespace verlo {
@@ -85,6 +86,24 @@ TEST_F(MainWindow, ChoosingShowsThePageAndFibonacciWarns) {
             "A varázsló a \"G59\"-es offsetet használja. Ha van beállított értéked mentsd el "
             "magadnak és a varázsló használata után állítsd vissza.");
   EXPECT_EQ(form->VisiblePage(), 0);
+}
+
+// The drilling page starts with no hole table pending and, when shown,
+// offers no "Újra választ"; the rectangular drilling page only shows.
+TEST_F(MainWindow, DrillingPages) {
+  auto* drilling = dynamic_cast<TFrame8*>(form->Page(5));
+  ASSERT_NE(drilling, nullptr);
+  EXPECT_EQ(drilling->Values().u8_anc, 0);
+  EXPECT_EQ(drilling->Values().u8_an[5][0], 360.0L);  // the defaults computed
+  drilling->Find("RadioGroup1")->itemEnabled[2] = true;
+  form->ComboBox1Change(5);
+  EXPECT_EQ(form->VisiblePage(), 5);
+  EXPECT_EQ(form->State().wizardIndex, 6);
+  EXPECT_FALSE(drilling->Find("RadioGroup1")->itemEnabled[2]);
+  form->ComboBox1Change(6);
+  EXPECT_EQ(form->VisiblePage(), 6);
+  EXPECT_FALSE(form->Page(6)->Find("Button1")->enabled);
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(MainWindow, SendWritesTheProgramItsPathAndTheLoadSignal) {

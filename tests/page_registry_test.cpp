@@ -19,7 +19,8 @@ TEST(PageRegistry, EveryRowIsComplete) {
   test::RecordingMessages messages;
   ShellState shell;
   StepStore steps{shell};
-  PageContext context{messages, shell, steps};
+  HeadlessHoleSelector holes;
+  PageContext context{messages, shell, steps, holes};
   for (const PageEntry& e : PageRegistry()) {
     SCOPED_TRACE(e.item);
     EXPECT_TRUE(*e.item && *e.title);

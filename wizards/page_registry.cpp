@@ -3,6 +3,8 @@
 #include "wizards/circular_pocket/circular_pocket_page.h"
 #include "wizards/cut_circle/cut_circle_page.h"
 #include "wizards/cut_rectangle/cut_rectangle_page.h"
+#include "wizards/drill_circle/drill_circle_page.h"
+#include "wizards/drill_circle/drill_form.h"
 #include "wizards/fibonacci/fibonacci_page.h"
 #include "wizards/rectangle_pocket/rectangle_pocket_page.h"
 #include "wizards/thread_milling/thread_milling_page.h"
@@ -36,9 +38,11 @@ const std::vector<PageEntry>& PageRegistry() {
       {"Téglalap kivágás (cut rectangle)", "Téglalap kivágás (cut rectangle)", "cut-rectangle",
        "Frame71", "cut_rectangle.jpg", Make<TFrame7>},
       {"Fúrás kör mentén (drill circular bolt pattern)",
-       "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame81", "", Make<EmptyPage>},
+       "Fúrás kör mentén (drill circular bolt pattern)", "drill-circle", "Frame81",
+       "drill_circle.jpg", Make<TFrame8>},
       {"Fúrás Téglalap mentén (drill rectangle bolt pattern)",
-       "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame101", "", Make<EmptyPage>},
+       "Fúrás kör mentén (drill circular bolt pattern)", "", "Frame101", "drill_circle.jpg",
+       Make<TFrame10>},
       {"Menetmarás (thread milling)", "Menetmarás (thread milling)", "thread-milling", "Frame111",
        "thread_milling.jpg", Make<TFrame11>},
   };

@@ -16,6 +16,7 @@
 #include "about/qt/about_box.h"
 #include "accumulate/qt/editor_view.h"
 #include "platform/qt/qt_text.h"
+#include "wizards/drill_circle/qt/hole_selector_dialog.h"
 #include "wizards/page_registry.h"
 #include "wizards/qt/page_view.h"
 
@@ -36,7 +37,8 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
     : QWidget(parent), messages_(messages) {
   setObjectName("Form1");
   setWindowTitle(Q(kAppTitle));
-  model_ = std::make_unique<TForm1>(messages, dialog, files, std::move(args));
+  form9_ = new TForm9(nullptr);
+  model_ = std::make_unique<TForm1>(messages, dialog, files, std::move(args), form9_);
 
   memo1_ = new QPlainTextEdit(this);  // holds the path written to file.txt, under the combo box
   memo1_->setObjectName("Memo1");
@@ -119,6 +121,18 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
     model_->CheckBox2Click(on);
     Sync();
   });
+  // The selector's buttons report to a page while the user may have typed
+  // into any page: fields in first, the page's answer shown after.
+  form9_->SetDriver([this](const std::function<void()>& report) {
+    for (PageView* v : views_) v->CopyIn();
+    try {
+      report();
+    } catch (const std::exception& e) {
+      messages_.ShowError(e.what(), kAppTitle);
+    }
+    for (PageView* v : views_) v->CopyOut();
+    Sync();
+  });
   about_ = new TAboutBox(nullptr);
   about_->setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with its main window
   Sync();
@@ -126,6 +140,7 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
 
 TForm1Widget::~TForm1Widget() {
   delete about_;
+  delete form9_;
 }
 
 bool TForm1Widget::event(QEvent* e) {
@@ -145,6 +160,7 @@ void TForm1Widget::showEvent(QShowEvent* e) {
 
 void TForm1Widget::closeEvent(QCloseEvent* e) {
   about_->close();
+  form9_->close();
   QWidget::closeEvent(e);
 }
 

@@ -18,6 +18,7 @@ namespace verlo {
 class EditorView;
 class PageView;
 class TAboutBox;
+class TForm9;
 
 class TForm1Widget : public QWidget {
   Q_OBJECT
@@ -29,6 +30,7 @@ class TForm1Widget : public QWidget {
 
   TForm1& Model() { return *model_; }
   PageView* View(int item) const { return views_[static_cast<size_t>(item)]; }
+  TForm9* HoleSelector() const { return form9_; }
   // The first-activation sequence (the model runs it once).
   void Activate();
 
@@ -56,6 +58,7 @@ class TForm1Widget : public QWidget {
   QCheckBox* check1_ = nullptr;
   QCheckBox* check2_ = nullptr;
   QPlainTextEdit* memo1_ = nullptr;
+  TForm9* form9_ = nullptr;  // the hole selector, created with the window
   TAboutBox* about_ = nullptr;
   bool syncing_ = false;  // the model's state is being shown: no handler runs
   bool centred_ = false;

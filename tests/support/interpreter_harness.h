@@ -152,7 +152,8 @@ struct QuietPage {
   Quiet quiet;
   ShellState shell;
   StepStore steps{shell};
-  PageContext context{quiet, shell, steps};
+  HeadlessHoleSelector holes;
+  PageContext context{quiet, shell, steps, holes};
   Page page{context};
 };
 

@@ -74,7 +74,8 @@ class PageFixture : public ::testing::Test {
   RecordingMessages messages;
   ShellState shell;
   StepStore steps{shell};
-  PageContext context{messages, shell, steps};
+  HeadlessHoleSelector holes;
+  PageContext context{messages, shell, steps, holes};
   Page page{context};
 };
 

@@ -375,6 +375,17 @@ double DistanceXY(const Point& p, const Point& a, const Point& b) {
   return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
 }
 
+std::vector<Hole> DrilledHoles(const Trace& trace) {
+  std::vector<Hole> holes;
+  for (const Move& m : trace.moves) {
+    if (m.kind != Move::Feed || std::hypot(m.x - m.startX, m.y - m.startY) > 1e-9) continue;
+    if (holes.empty() || std::hypot(m.x - holes.back().x, m.y - holes.back().y) > 1e-9)
+      holes.push_back({m.x, m.y, m.z});
+    holes.back().bottom = std::min(holes.back().bottom, m.z);
+  }
+  return holes;
+}
+
 std::string ProgramText(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\n";

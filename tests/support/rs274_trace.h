@@ -69,6 +69,14 @@ Trace LinesOf(const Trace& trace, int first, int last);
 // Distance in XY from p to the segment a..b.
 double DistanceXY(const Point& p, const Point& a, const Point& b);
 
+// A hole a canned cycle drilled: its XY and the lowest Z a feed reached.
+struct Hole {
+  double x = 0, y = 0, bottom = 0;
+};
+// The holes in the order drilled: each run of vertical feed moves at one XY
+// (a cycle's pecks) is one hole.
+std::vector<Hole> DrilledHoles(const Trace& trace);
+
 // The program as one text, one line each, for failure messages.
 std::string ProgramText(const std::vector<std::string>& lines);
 

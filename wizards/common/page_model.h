@@ -72,6 +72,8 @@ class WizardPage {
   virtual bool LastCreateWrote() const { return false; }
   // Why the listing must not be saved or sent on its own; empty when it may.
   virtual std::string SendRefusal() const { return {}; }
+  // False on a page whose listing, like its controls, takes no input.
+  virtual bool ListingEnabled() const { return true; }
 
   // Adds a control in form order (the page's constructor and the control
   // groups it composes).

@@ -98,6 +98,7 @@ void PageView::Build() {
   memo_->setFixedWidth(250);
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   memo_->setAccessibleName("G-code");
+  memo_->setEnabled(page_.ListingEnabled());
   connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
     if (!copying_) memoEdited_ = true;
   });

@@ -1,0 +1,230 @@
+// The drilling page's behaviour beyond its listings: the hole tables, the
+// selector group and the hole selector dialog, the pending table between
+// presses, the enabling rules, and the disabled rectangular drilling page.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "gcode/numbers.h"
+#include "support/page_fixture.h"
+#include "wizards/drill_circle/drill_circle_page.h"
+#include "wizards/drill_circle/drill_form.h"
+
+namespace verlo {
+namespace {
+
+using test::Lines;
+
+constexpr double kPi = 3.14159265358979323846;
+
+class DrillCircle : public test::PageFixture<TFrame8> {
+ protected:
+  // The cycle line and the bare hole lines.
+  Lines Holes() { return Between(Create(), "(főciklus)", "(főciklus vége)"); }
+  // Picks an item of the selector group.
+  void Select(int item) {
+    messages.shown.clear();
+    Radio("RadioGroup1", item);
+  }
+  // Unticks the listed holes (1 first) and presses "Adat rendben".
+  void Accept(std::vector<int> unticked) {
+    for (int i : unticked) holes.Ticks()[static_cast<size_t>(i - 1)] = false;
+    ASSERT_TRUE(holes.PressAccept());
+  }
+  std::vector<bool> Offered() const { return page.Find("RadioGroup1")->itemEnabled; }
+  const DrillValues& V() const { return page.Values(); }
+};
+
+const Lines kFourHoles = {"G83 X0.0000 Y10.0000 Z-10.0000 Q2 R1 F100", "X-10.0000 Y0.0000",
+                          "X0.0000 Y-10.0000", "X10.0000 Y0.0000"};
+
+TEST_F(DrillCircle, StartUpComputesTheDefaultsAndLeavesNoTablePending) {
+  EXPECT_EQ(V().u8_anc, 0);
+  EXPECT_EQ(V().holes, 5);
+  EXPECT_EQ(V().u8_an[5][0], 360.0L);
+  EXPECT_EQ(V().selected[5], 1);
+  EXPECT_EQ(Offered(), (std::vector<bool>{true, true, false}));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(holes.IsOpen());
+}
+
+TEST_F(DrillCircle, HoleTablesHoldTheCentreTheHolesAndZerosAfter) {
+  Set("Edit_x_", "50");
+  Set("Edit_y_", "30");
+  Set("Edit_ane_", "10");
+  Set("Edit_drc_", "4");
+  Create();
+  const DrillValues& v = V();
+  EXPECT_EQ(v.u8_ancl, 4);
+  EXPECT_EQ(v.u8_anc, 0);  // written: nothing pending
+  EXPECT_EQ(v.u8_an[0], (std::array<long double, 5>{10, 50, 30, 0, 0}));
+  EXPECT_EQ(v.positions[0], (std::array<long double, 3>{10, 50, 30}));
+  for (int i = 1; i <= 4; ++i) {
+    SCOPED_TRACE(i);
+    const auto& an = v.u8_an[static_cast<size_t>(i)];
+    const auto& pos = v.positions[static_cast<size_t>(i)];
+    EXPECT_EQ(pos[0], 90.0L * i);
+    EXPECT_EQ(an[0], 90.0L * i + 10);
+    EXPECT_NEAR(static_cast<double>(an[3]), std::cos((90.0 * i + 10) * kPi / 180), 1e-15);
+    EXPECT_NEAR(static_cast<double>(an[2]), 10 * std::sin((90.0 * i + 10) * kPi / 180), 1e-14);
+    EXPECT_EQ(pos[1], an[1]);
+    EXPECT_EQ(pos[2], an[2]);
+    EXPECT_EQ(v.selected[static_cast<size_t>(i)], 1);
+  }
+  EXPECT_EQ(v.u8_an[5], (std::array<long double, 5>{}));
+  EXPECT_EQ(v.selected[5], 0);
+  EXPECT_EQ(v.u8_zs_, 5.0L);
+  EXPECT_EQ(v.u8_r_, 10.0L);
+}
+
+TEST_F(DrillCircle, NincsBoxesDisableTheirFields) {
+  Check("CheckBox_szc_", true);
+  EXPECT_FALSE(page.Find("Edit_szc_")->enabled);
+  Check("CheckBox_szsz_", true);
+  EXPECT_FALSE(page.Find("Edit_szsz_")->enabled);
+  EXPECT_FALSE(page.Find("Edit_ff_")->enabled);
+  Check("CheckBox_szc_", false);
+  Check("CheckBox_szsz_", false);
+  for (const char* name : {"Edit_szc_", "Edit_szsz_", "Edit_ff_"})
+    EXPECT_TRUE(page.Find(name)->enabled) << name;
+}
+
+TEST_F(DrillCircle, ASelectionLeavesOutTheUntickedHolesOnce) {
+  Set("Edit_drc_", "4");
+  page.Memo1().Add("(régi)");
+  Select(1);
+  EXPECT_TRUE(page.Memo1().Lines().empty());
+  EXPECT_EQ(Offered(), (std::vector<bool>{true, false, true}));
+  ASSERT_TRUE(holes.IsOpen());
+  EXPECT_EQ(holes.Boxes(), (std::vector<HoleBox>{{280, 80, 120, "X0,0000 Y10,0000"},
+                                                 {80, 280, 120, "X-10,0000 Y0,0000"},
+                                                 {280, 480, 120, "X0,0000 Y-10,0000"},
+                                                 {480, 280, 120, "X10,0000 Y0,0000"}}));
+  Accept({2});
+  EXPECT_FALSE(holes.IsOpen());
+  EXPECT_EQ(Holes(), (Lines{"G83 X0.0000 Y10.0000 Z-10.0000 Q2 R1 F100", "X0.0000 Y-10.0000",
+                            "X10.0000 Y0.0000"}));
+  EXPECT_EQ(Holes(), kFourHoles);  // the selection was used up
+}
+
+TEST_F(DrillCircle, TheLastAcceptCountsAndRereadTicksEveryBoxAgain) {
+  Set("Edit_drc_", "4");
+  Select(1);
+  Accept({1, 2, 3, 4});
+  Select(2);  // "Újra választ": read again, every box ticked
+  EXPECT_EQ(Offered(), (std::vector<bool>{true, true, false}));
+  EXPECT_EQ(holes.ShowCount(), 2);
+  holes.Ticks()[0] = false;
+  ASSERT_TRUE(holes.PressReread());
+  EXPECT_EQ(holes.Ticks(), std::vector<bool>(4, true));
+  Accept({1});
+  EXPECT_FALSE(holes.PressAccept());  // closed: nothing more is taken
+  EXPECT_EQ(Holes(), (Lines{"G83 X-10.0000 Y0.0000 Z-10.0000 Q2 R1 F100", "X0.0000 Y-10.0000",
+                            "X10.0000 Y0.0000"}));
+}
+
+TEST_F(DrillCircle, MindenFurat) {
+  Set("Edit_drc_", "4");
+  Select(1);
+  Accept({2, 3});
+  Select(0);
+  EXPECT_EQ(V().u8_anc, 0);
+  EXPECT_EQ(Offered(), (std::vector<bool>{true, true, false}));
+  EXPECT_FALSE(holes.IsOpen());
+  EXPECT_EQ(Holes(), kFourHoles);
+}
+
+TEST_F(DrillCircle, APendingTableKeepsTheValuesItWasComputedFrom) {
+  Set("Edit_drc_", "4");
+  Select(1);
+  Set("Edit_drc_", "6");
+  Set("Edit_m_", "0");  // not read: the table is pending
+  EXPECT_EQ(Holes(), kFourHoles);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DrillCircle, AReadingWithErrorsGivesNoSelection) {
+  Set("Edit_drc_", "4");
+  Create();
+  Set("Edit_drc_", "0");
+  Select(1);
+  EXPECT_EQ(messages.Texts(), Lines{"Furatok száma \"0\", vagy nem adtál meg értéket."});
+  ASSERT_TRUE(holes.IsOpen());  // on the table as computed, with the count last accepted
+  EXPECT_EQ(holes.Boxes().size(), 4u);
+  Accept({1});
+  EXPECT_FALSE(holes.IsOpen());
+  EXPECT_EQ(page.Find("RadioGroup1")->itemIndex, 0);
+  EXPECT_EQ(Offered(), (std::vector<bool>{true, true, false}));
+  EXPECT_EQ(V().u8_anc, 0);
+  // A create after a failed reading reads the page afresh.
+  Select(1);
+  Set("Edit_drc_", "4");
+  EXPECT_EQ(Holes(), kFourHoles);
+}
+
+TEST_F(DrillCircle, ATextThatIsNoNumberLeavesTheGroupAsItWas) {
+  Set("Edit_ane_", "tíz");
+  EXPECT_THROW(Radio("RadioGroup1", 1), ConvertError);
+  EXPECT_EQ(page.Find("RadioGroup1")->itemIndex, 0);
+  EXPECT_EQ(Offered(), (std::vector<bool>{true, true, false}));
+  EXPECT_FALSE(holes.IsOpen());
+}
+
+TEST_F(DrillCircle, BoxCaptionsAndWidthsFollowTheHoleCount) {
+  const struct {
+    const char* count;
+    size_t probe;  // a hole whose box is checked
+    HoleBox box;
+  } cases[] = {
+      {"12", 3, {280, 80, 120, "X0,0000 Y10,0000"}},
+      {"12", 12, {480, 280, 120, "X10,0000 Y0,0000"}},
+      {"12", 1, {453, 180, 120, "X8,6603 Y5,0000"}},
+      {"13", 1, {457, 187, 30, "1."}},
+      {"13", 13, {480, 280, 30, "13."}},
+      {"40", 40, {480, 280, 30, "40."}},
+      {"41", 41, {480, 280, 10, ""}},
+      {"1000", 250, {280, 80, 10, ""}},
+      {"1000", 1000, {480, 280, 10, ""}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.count) + " holes, hole " + std::to_string(c.probe));
+    Select(0);
+    Set("Edit_drc_", c.count);
+    Select(1);
+    ASSERT_EQ(holes.Boxes().size(), static_cast<size_t>(std::stoi(c.count)));
+    EXPECT_EQ(holes.Boxes()[c.probe - 1], c.box);
+    EXPECT_EQ(holes.Ticks(), std::vector<bool>(holes.Boxes().size(), true));
+  }
+  Accept({});
+  EXPECT_EQ(Holes().size(), 1000u);  // every hole of the last table
+}
+
+TEST_F(DrillCircle, ShownOffersNoChoosingAgain) {
+  Select(1);
+  page.Shown();
+  EXPECT_EQ(Offered(), (std::vector<bool>{true, false, false}));
+}
+
+// The rectangular drilling page: the drilling page's form, nothing enabled,
+// nothing runs.
+TEST(DrillRectangle, EveryControlIsDisabledAndNothingRuns) {
+  test::RecordingMessages messages;
+  ShellState shell;
+  StepStore steps{shell};
+  HeadlessHoleSelector holes;
+  PageContext context{messages, shell, steps, holes};
+  TFrame10 page(context);
+  TFrame8 drilling(context);
+  ASSERT_EQ(page.Controls().size(), drilling.Controls().size());
+  for (const Control* c : page.Controls()) {
+    SCOPED_TRACE(c->name);
+    EXPECT_FALSE(c->enabled);
+    for (bool item : c->itemEnabled) EXPECT_FALSE(item);
+    EXPECT_EQ(c->caption, drilling.Find(c->name)->caption);
+    EXPECT_FALSE(page.Fire(c->name));
+  }
+  EXPECT_FALSE(page.ListingEnabled());
+}
+
+}  // namespace
+}  // namespace verlo

@@ -1,0 +1,192 @@
+#include "wizards/drill_circle/drill_circle_page.h"
+
+#include <cmath>
+
+#include "gcode/numbers.h"
+#include "gcode/program_frame.h"
+#include "wizards/drill_circle/drill_form.h"
+
+namespace verlo {
+namespace {
+
+// The page has no direction and no ramp option.
+constexpr OptionFields kDrillOptions{"CheckBox_msg_",   "RadioGroup_h_", nullptr,
+                                     "RadioGroup_m34_", nullptr,         "RadioGroup_s_"};
+
+// The plain form with a decimal point, for the words the page writes so.
+std::string Plain(long double value) {
+  return FloatToStr(value, '.');
+}
+
+}  // namespace
+
+TFrame8::TFrame8(PageContext& context) : MillingPage(context) {
+  AddDrillCircleControls(*this);
+  RegisterMillingHandlers();
+  On("RadioGroup1", [this] { RadioGroup1Click(); });
+}
+
+void TFrame8::StartUp() {
+  CheckParameters();
+  ComputePath();
+  v_.u8_anc = 0;
+}
+
+void TFrame8::Shown() {
+  Find("RadioGroup1")->itemEnabled[2] = false;
+}
+
+void TFrame8::Button1Click() {
+  wrote_ = false;
+  if (!SeriesMode()) Memo1().Clear();
+  if (v_.u8_anc == 0 || error_ != 0) {
+    CheckParameters();
+    ComputePath();
+  }
+  if (error_ == 0) {
+    WriteComments();
+    WriteProgram();
+    wrote_ = true;
+  }
+}
+
+void TFrame8::CheckParameters() {
+  error_ = 0;
+  StartPoint start{v_.u8_x_, v_.u8_y_, v_.u8_z_, v_.u8_zsb_};
+  ReadStartPoint(read_, kStartFields, start);
+  v_.u8_x_ = start.x;
+  v_.u8_y_ = start.y;
+  v_.u8_z_ = start.z;
+  v_.u8_zsb_ = start.safe;
+  CheckDepth(read_, "Edit_m_", v_.depth);
+  if (!CheckToolDiameter(read_, "Edit_sz_", v_.u8_sz_)) {
+    // The field reads "0" so the circle check can use it.
+    read_.SetText("Edit_sz_", "0");
+    v_.u8_sz_ = 0;
+  }
+  long double circle = 0;
+  if (read_.NonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", circle))
+    read_.AcceptIf(circle >= read_.Float("Edit_sz_"),
+                   "A kör átmérője kisebb mint a szerszám átmérője.", circle, v_.u8_rd_);
+  long double peck = 0;
+  if (read_.Checked("CheckBox_szc_"))
+    v_.u8_szc_ = v_.depth;
+  else if (read_.NonZero("Edit_szc_",
+                         "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.", peck))
+    v_.u8_szc_ = std::fabs(peck) >= std::fabs(v_.depth) ? v_.depth : peck;
+  int holes = 0;
+  if (read_.NonZero("Edit_drc_", "Furatok száma \"0\", vagy nem adtál meg értéket.", holes))
+    read_.AcceptIf(holes >= 1 && holes <= kMaxHoles, "A furatok száma 1 és 1000 között lehet.",
+                   holes, v_.holes);
+  CheckToolAndSpindle(read_, kToolFields, v_.spindle);
+  CheckFeed(read_, "Edit_g1_", "G1 előtolási értékét nem adtad meg.",
+            "A G1 előtolás nem lehet nulla vagy negatív.", v_.feed);
+  // A cycle drills down from the retract position: never up to the depth.
+  long double retract = 0;
+  if (read_.Required("Edit_db_", "Gyors vissza (Z pozíció) értékét nem adtad meg.", retract))
+    read_.AcceptIf(retract >= v_.depth,
+                   "A gyors vissza (Z pozíció) nem lehet mélyebben a fúrás mélységénél.", retract,
+                   v_.retract);
+  v_.rotation = read_.Blank("Edit_ane_") ? 0 : read_.Float("Edit_ane_");
+  ReadOptions(read_, kDrillOptions, v_.options);
+  v_.cycle = read_.Item("RadioGroup_g783_") == 0 ? 73 : 83;
+}
+
+void TFrame8::WriteComments() {
+  if (!v_.options.comments) return;
+  Line("(Fúrás kör mentén - drill circular bolt pattern)");
+  Line(" ");
+  WritePointComment(Memo1(), "középpont", read_.Text("Edit_x_"), read_.Text("Edit_y_"),
+                    read_.Text("Edit_z_"));
+  Line("(kör átmérője " + read_.Text("Edit_r_") + ")");
+  Line("(fúrás mélysége " + read_.Text("Edit_m_") + ")");
+  if (v_.u8_szc_ != v_.depth)
+    Line("(lépésenkénti max fogási mélység " + read_.Text("Edit_szc_") + ")");
+  Line("(fúró utasítás " + IntToStr(v_.cycle) + ")");
+  Line("(furatok száma " + IntToStr(v_.holes) + ")");
+  Line(v_.options.series ? "(több kör mentén)" : "(csak egy kör )");
+}
+
+void TFrame8::WriteProgram() {
+  const MillingOptions& o = v_.options;
+  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
+  const std::string centre = "G0 X" + Plain(v_.u8_x_) + " Y" + Plain(v_.u8_y_);
+  if (!o.series) Line("G21 G90");
+  Line("G0 Z" + Plain(v_.u8_zs_));
+  Line(centre);
+  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
+  WriteCoolant(Memo1(), o.coolant);
+  if (o.comments) Line("(főciklus)");
+  bool first = true;
+  for (int i = 1; i <= v_.u8_anc; ++i) {
+    if (v_.selected[static_cast<size_t>(i)] == 0) continue;
+    const auto& p = v_.positions[static_cast<size_t>(i)];
+    const std::string xy = "X" + N4(p[1] + v_.u8_x_) + " Y" + N4(p[2] + v_.u8_y_);
+    if (!first) {
+      Line(xy);
+      continue;
+    }
+    // A control takes the peck depth as a magnitude: Q is never negative.
+    Line("G" + IntToStr(v_.cycle) + " " + xy + " Z" + N4(v_.depth) + " Q" +
+         Plain(std::fabs(v_.u8_szc_)) + " R" + Plain(v_.retract) + " F" + IntToStr(v_.feed));
+    first = false;
+  }
+  if (o.comments) Line("(főciklus vége)");
+  Line("G0 Z" + Plain(v_.u8_zs_));
+  Line(centre);
+  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
+  v_.u8_ancl = v_.u8_anc;
+  v_.u8_anc = 0;
+}
+
+void TFrame8::OfferChoose(bool choose) {
+  Control& group = *Find("RadioGroup1");
+  group.itemEnabled[1] = choose;
+  group.itemEnabled[2] = !choose;
+}
+
+void TFrame8::RadioGroup1Click() {
+  Control& group = *Find("RadioGroup1");
+  const int item = group.itemIndex;
+  if (item == 0) {  // "Minden furat": no table pending, the selector put away
+    v_.u8_anc = 0;
+    OfferChoose(true);
+    Memo1().Clear();
+    context_.holes.Close();
+    selectorItem_ = 0;
+    return;
+  }
+  try {
+    CheckParameters();
+    ComputePath();
+  } catch (...) {  // a text that is no number: the choice is not taken
+    group.itemIndex = selectorItem_;
+    throw;
+  }
+  Memo1().Clear();
+  OfferChoose(item == 2);
+  selectorItem_ = item;
+  context_.holes.Show(HoleBoxes(v_), *this);
+}
+
+void TFrame8::HolesAccepted(const std::vector<bool>& ticked) {
+  if (error_ != 0) {
+    // The table comes from a reading that found errors: no selection from it.
+    v_.u8_anc = 0;
+    Find("RadioGroup1")->itemIndex = 0;
+    selectorItem_ = 0;
+    OfferChoose(true);
+  } else {
+    for (int i = 1; i <= v_.u8_anc; ++i) {
+      const auto k = static_cast<size_t>(i);
+      v_.selected[k] = k <= ticked.size() && ticked[k - 1] ? 1 : 0;
+    }
+  }
+  context_.holes.Close();
+}
+
+void TFrame8::HolesReread() {
+  context_.holes.Rebuild(HoleBoxes(v_));
+}
+
+}  // namespace verlo
