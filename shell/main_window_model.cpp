@@ -26,8 +26,12 @@ std::string WithTapSuffix(const std::string& name) {
 }  // namespace
 
 TForm1::TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
-               std::vector<std::string> args)
-    : messages_(messages), dialog_(dialog), files_(files), args_(std::move(args)) {
+               std::vector<std::string> args, Clock& clock)
+    : messages_(messages),
+      dialog_(dialog),
+      files_(files),
+      args_(std::move(args)),
+      about_(messages_, files_, clock, state_) {
   for (const PageEntry& e : PageRegistry()) pages_.push_back(e.make(context_));
 }
 

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "about/about_box_model.h"
 #include "platform/app_name.h"
+#include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/shell_state.h"
 #include "wizards/common/page_model.h"
@@ -19,9 +21,10 @@ std::vector<std::string> WizardItems();
 
 class TForm1 {
  public:
-  // Creates the wizard pages of the registry.
+  // Creates the wizard pages of the registry and the About box, whose
+  // host-link routines wait on `clock`.
   TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
-         std::vector<std::string> args = {});
+         std::vector<std::string> args = {}, Clock& clock = SystemClock());
 
   // Event handlers.
   void FormActivate();
@@ -41,6 +44,7 @@ class TForm1 {
   bool Button2Enabled() const { return button2Enabled_; }
   const std::string& Memo1() const { return memo1_; }  // the path last written to file.txt
   StepStore& Steps() { return steps_; }
+  TAboutBox& AboutBox() { return about_; }
   WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)].get(); }
   int PageCount() const { return static_cast<int>(pages_.size()); }
   // The host folder as a local path; throws FileError when drive C: has no
@@ -59,6 +63,8 @@ class TForm1 {
   StepStore steps_{state_};
   PageContext context_{messages_, state_, steps_};
   std::vector<std::unique_ptr<WizardPage>> pages_;
+  // Its routines use the paths set at the first activation.
+  TAboutBox about_;
   int visible_ = -1;
   std::string button3Caption_ = "Válassz varázslót először!!";
   bool button3Enabled_ = false;

@@ -113,7 +113,7 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
     model_->CheckBox2Click(on);
     Sync();
   });
-  about_ = new TAboutBox(nullptr);
+  about_ = new TAboutBoxWidget(model_->AboutBox(), nullptr);
   about_->setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with its main window
   Sync();
 }

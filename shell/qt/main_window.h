@@ -16,7 +16,7 @@ class QPushButton;
 namespace verlo {
 
 class PageView;
-class TAboutBox;
+class TAboutBoxWidget;
 
 class TForm1Widget : public QWidget {
   Q_OBJECT
@@ -54,7 +54,7 @@ class TForm1Widget : public QWidget {
   QCheckBox* check1_ = nullptr;
   QCheckBox* check2_ = nullptr;
   QPlainTextEdit* memo1_ = nullptr;
-  TAboutBox* about_ = nullptr;
+  TAboutBoxWidget* about_ = nullptr;
   bool syncing_ = false;  // the model's state is being shown: no handler runs
   bool centred_ = false;
 };
