@@ -16,8 +16,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "shell/qt/main_window.h"
 #include "platform/qt/qt_platform.h"
+#include "shell/qt/main_window.h"
 #include "support/recording_messages.h"
 #include "support/temp_drive.h"
 #include "wizards/qt/page_view.h"
@@ -249,7 +249,8 @@ class GuiTest : public QObject {
   void windowsOpenCentredAndTheProgramEndsWithItsMainWindow() {
     Fixture f;
     const QPoint centre = f.window.screen()->availableGeometry().center();
-    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <= 4);  // within the frame
+    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <=
+            4);  // within the frame
     QCOMPARE(f.Get<QPlainTextEdit>("Memo1")->toPlainText(), QString("1"));
     QTest::mouseClick(f.Get<QPushButton>("Button1"), Qt::LeftButton);
     QWidget* about = nullptr;
@@ -258,6 +259,44 @@ class GuiTest : public QObject {
     QVERIFY(about && about->isVisible());
     QVERIFY((about->frameGeometry().center() - centre).manhattanLength() <= 4);  // within the frame
     f.window.close();  // the title bar's close
+    QVERIFY(!about->isVisible());
+  }
+
+  void aboutBoxConsoleOpensWithLAndClosesWithH() {
+    Fixture f;
+    QTest::mouseClick(f.Get<QPushButton>("Button1"), Qt::LeftButton);
+    QWidget* about = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "AboutBox") about = w;
+    QVERIFY(about && about->isVisible());
+    QCOMPARE(about->size(), QSize(280, 324));
+    QVERIFY(!f.Get<QLabel>("ProgramIcon", about)->pixmap().isNull());
+    QCOMPARE(f.Get<QLabel>("Version", about)->text(), QString("Verzió " VERLO_VERSION));
+    auto* ok = f.Get<QPushButton>("OKButton", about);
+    auto* memo2 = f.Get<QPlainTextEdit>("Memo2", about);
+    auto* dump = f.Get<QPushButton>("Button2", about);
+    // Outer sizes; the console and its buttons lie inside the large box only.
+    const struct {
+      char key;
+      QSize outer;
+      bool console;
+    } presses[] = {{'l', {678, 467}, true}, {'x', {678, 467}, true}, {'H', {287, 356}, false}};
+    for (const auto& p : presses) {
+      QTest::keyClick(ok, p.key);
+      QCOMPARE(about->frameGeometry().size(), p.outer);
+      QCOMPARE(memo2->isVisible(), p.console);
+      QCOMPARE(about->rect().contains(dump->geometry()), p.console);
+    }
+    // Edit1 takes one line of any length.
+    auto* edit = f.Get<QLineEdit>("Edit1", about);
+    QApplication::clipboard()->setText("G0\nX10\t" + QString(50, '1'));
+    edit->paste();
+    QCOMPARE(edit->text(), "G0X10" + QString(50, '1'));
+    QTest::mouseClick(dump, Qt::LeftButton);
+    QVERIFY(memo2->toPlainText().startsWith("AboutBox változói\nXpos= 0,0000"));
+    QTest::mouseClick(f.Get<QPushButton>("Button3", about), Qt::LeftButton);
+    QCOMPARE(memo2->toPlainText(), QString());
+    QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!about->isVisible());
   }
 
