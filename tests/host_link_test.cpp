@@ -4,9 +4,11 @@
 #include "hostlink/host_link.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "gcode/numbers.h"
 #include "support/fake_host.h"
+#include "support/temp_drive.h"
 
 namespace verlo {
 namespace {
@@ -137,6 +139,30 @@ TEST_F(HostLinkTest, AFileThatCannotBeWrittenStopsTheRoutineThere) {
   const std::string unmapped = fails([&] { link.WriteAdatFile("G"); });
   EXPECT_NE(unmapped.find("D:\\CNC\\Wizards\\Omnibus"), std::string::npos) << unmapped;
   EXPECT_NE(unmapped.find("Drive D: has no local folder"), std::string::npos) << unmapped;
+}
+
+// Whatever stands in the position file's place, the read neither hangs nor
+// fails: a FIFO, a folder or a missing file give zeros.
+TEST(DiskPositionFile, AnythingButAFileGivesZeros) {
+  test::TempDrive drive;
+  const HostLinkPaths paths = MakeHostLinkPaths("C:\\VERLO");
+  DiskFileSystem disk;
+  ShellState shell;
+  shell.standAlone = 1;
+  test::FakeClock clock;
+  RecordingLog log;
+  Listing readBuffer, echo;
+  HostLinkRoutines link(disk, clock, shell, log, readBuffer, echo, paths);
+  const std::function<void()> places[] = {
+      [&] { ASSERT_EQ(mkfifo(paths.position.c_str(), 0644), 0); },
+      [&] { std::filesystem::create_directory(paths.position); }, [] {}};
+  for (const auto& place : places) {
+    std::filesystem::remove(paths.position);
+    place();
+    link.ReadGetXYZ();
+    EXPECT_EQ(link.Position().xText, "0,0000");
+    EXPECT_THROW(disk.ReadFile(paths.position), FileError);
+  }
 }
 
 }  // namespace
