@@ -102,22 +102,6 @@ TEST_F(AboutBox, MdiReportsWhatStopsIt) {
   }
 }
 
-TEST_F(AboutBox, OkButtonKeysShowAndHideTheConsole) {
-  const struct {
-    char key;
-    bool visible;
-    std::optional<BoxSize> size;
-  } presses[] = {{'x', false, std::nullopt}, {'l', true, kLargeOuter}, {'h', false, kSmallOuter},
-                 {'L', true, kLargeOuter},   {'?', true, kLargeOuter}, {'H', false, kSmallOuter}};
-  for (const auto& p : presses) {
-    about.OKButtonKeyPress(p.key);
-    EXPECT_EQ(about.MemosVisible(), p.visible) << p.key;
-    EXPECT_EQ(about.OuterSize(), p.size) << p.key;
-  }
-  EXPECT_EQ(kLargeOuter, (BoxSize{678, 467}));
-  EXPECT_EQ(kSmallOuter, (BoxSize{287, 356}));
-}
-
 TEST_F(AboutBox, DumpBeforeAnyDrillProgram) {
   about.Button2Click();
   EXPECT_EQ(about.Memo2().Lines(), Split(R"(AboutBox változói

@@ -280,7 +280,11 @@ class GuiTest : public QObject {
       char key;
       QSize outer;
       bool console;
-    } presses[] = {{'l', {678, 467}, true}, {'x', {678, 467}, true}, {'H', {287, 356}, false}};
+    } presses[] = {{'l', {678, 467}, true},
+                   {'x', {678, 467}, true},
+                   {'H', {287, 356}, false},
+                   {'L', {678, 467}, true},
+                   {'h', {287, 356}, false}};
     for (const auto& p : presses) {
       QTest::keyClick(ok, p.key);
       QCOMPARE(about->frameGeometry().size(), p.outer);

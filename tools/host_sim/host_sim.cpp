@@ -3,6 +3,7 @@
 // adatcsere.txt as the host's macro would, one line of standard output for
 // each event. Ends on "E".
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,20 +36,20 @@ struct Signal {
 // The signal file's stamp and its first bytes (a signal is one letter), both
 // from the one open file; the missing stamp when it cannot be read.
 Signal ReadSignal(const std::string& path) {
-  Signal signal;
+  Signal found;
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return signal;
+  if (fd < 0) return found;
   struct stat st;
   if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-    signal.stamp = {static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                    static_cast<int64_t>(st.st_size), static_cast<int64_t>(st.st_ino),
-                    static_cast<int64_t>(st.st_dev)};
+    found.stamp = {static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                  static_cast<int64_t>(st.st_size), static_cast<int64_t>(st.st_ino),
+                  static_cast<int64_t>(st.st_dev)};
     char buf[256];
     const ssize_t n = read(fd, buf, sizeof buf);
-    if (n > 0) signal.bytes.assign(buf, static_cast<size_t>(n));
+    if (n > 0) found.bytes.assign(buf, static_cast<size_t>(n));
   }
   close(fd);
-  return signal;
+  return found;
 }
 
 }  // namespace
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     std::cerr << "verlo-host-sim: " << e.what() << "\n";
     return 2;
   }
+  signal(SIGPIPE, SIG_IGN);  // a reader that went away ends nothing but the report
   verlo::DiskFileSystem files;
   if (!files.DirectoryExists(folder)) {
     std::cerr << "verlo-host-sim: no such folder: " << folder << "\n";
