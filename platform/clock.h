@@ -1,5 +1,5 @@
-// Waiting: the host link waits fixed times for the host to act. Tests wait
-// on a clock of their own, so no test sleeps the real time.
+// Waiting: the host link waits fixed times for the host to act. Unit tests
+// wait on a fake clock of their own instead of the real time.
 #pragma once
 
 namespace verlo {
