@@ -86,6 +86,48 @@ bool DiskFileSystem::DirectoryExists(const std::string& path) {
   return std::filesystem::is_directory(std::filesystem::u8path(path), ec);
 }
 
+namespace {
+
+int64_t ModifiedNs(const struct stat& st) {
+  return static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+[[noreturn]] void FailRead(const std::string& path, const std::string& why) {
+  throw FileError("Cannot open file \"" + path + "\". " + why);
+}
+
+}  // namespace
+
+FileContents DiskFileSystem::ReadFile(const std::string& path) {
+  // Not blocking: a FIFO in the file's place must not hang the program.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) FailRead(path, std::strerror(errno));
+  FileContents contents;
+  struct stat st;
+  int err = fstat(fd, &st) != 0 ? errno : 0;
+  if (!err && !S_ISREG(st.st_mode)) {
+    close(fd);
+    FailRead(path, NotRegular(st.st_mode));
+  }
+  if (!err) contents.modifiedNs = ModifiedNs(st);
+  while (!err) {
+    char buf[65536];
+    const ssize_t n = read(fd, buf, sizeof buf);
+    if (n > 0) contents.bytes.append(buf, static_cast<size_t>(n));
+    if (n == 0) break;
+    if (n < 0 && errno != EINTR) err = errno;
+  }
+  close(fd);
+  if (err) FailRead(path, std::strerror(err));
+  return contents;
+}
+
+std::optional<int64_t> DiskFileSystem::ModifiedAt(const std::string& path) {
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return std::nullopt;
+  return ModifiedNs(st);
+}
+
 void DiskFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
   if (path.empty()) Fail(path, path, std::strerror(ENOENT));
   std::string real = path;

@@ -3,6 +3,7 @@
 // tests with scripts.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -33,10 +34,22 @@ class FileError : public std::runtime_error {
   explicit FileError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// A file as read: its bytes and when it was last written, both taken from
+// the one open file, so they belong together.
+struct FileContents {
+  std::string bytes;
+  int64_t modifiedNs = 0;  // since the epoch, as the file system keeps it
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
   virtual bool DirectoryExists(const std::string& path) = 0;
+  // Throws FileError naming the path when the file is missing, cannot be
+  // read, or is not a regular file.
+  virtual FileContents ReadFile(const std::string& path) = 0;
+  // When the file was last written; nothing when it cannot be looked at.
+  virtual std::optional<int64_t> ModifiedAt(const std::string& path) = 0;
   // Writes the bytes through a temporary file that replaces the target only
   // when complete and on the disk. A symbolic link is followed (its target is
   // replaced); an existing directory, device, FIFO or socket, and a file the
@@ -50,6 +63,8 @@ class FileSystem {
 class DiskFileSystem : public FileSystem {
  public:
   bool DirectoryExists(const std::string& path) override;
+  FileContents ReadFile(const std::string& path) override;
+  std::optional<int64_t> ModifiedAt(const std::string& path) override;
   void WriteFile(const std::string& path, const std::string& bytes) override;
 };
 

@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2 --target verlo-varazslok verlo-gcode
+cmake --build build -j2 --target verlo-varazslok verlo-gcode verlo-host-sim
 exec build/verlo-varazslok "$@"

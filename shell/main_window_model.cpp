@@ -26,12 +26,13 @@ std::string WithTapSuffix(const std::string& name) {
 }  // namespace
 
 TForm1::TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
-               std::vector<std::string> args, HoleSelectorDialog* holes)
+               std::vector<std::string> args, HoleSelectorDialog* holes, Clock* clock)
     : messages_(messages),
       dialog_(dialog),
       files_(files),
       args_(std::move(args)),
-      context_{messages_, state_, steps_, holes ? *holes : ownHoles_} {
+      context_{messages_, state_, steps_, holes ? *holes : ownHoles_},
+      about_(messages_, files_, clock ? *clock : SystemClock(), state_) {
   for (const PageEntry& e : PageRegistry()) pages_.push_back(e.make(context_));
 }
 

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "about/about_box_model.h"
 #include "accumulate/editor.h"
 #include "platform/app_name.h"
+#include "platform/clock.h"
 #include "platform/hole_selector.h"
 #include "platform/platform.h"
 #include "platform/shell_state.h"
@@ -24,10 +26,13 @@ std::vector<std::string> WizardItems();
 
 class TForm1 {
  public:
-  // Creates the wizard pages of the registry. `holes`: the hole selector
-  // dialog the window created at start-up; none: a headless one of its own.
+  // Creates the wizard pages of the registry and the About box. `holes`: the
+  // hole selector dialog the window created at start-up (none: a headless one
+  // of its own); `clock`: what the host-link routines wait on (none: the
+  // system's).
   TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
-         std::vector<std::string> args = {}, HoleSelectorDialog* holes = nullptr);
+         std::vector<std::string> args = {}, HoleSelectorDialog* holes = nullptr,
+         Clock* clock = nullptr);
 
   // Event handlers.
   void FormActivate();
@@ -49,6 +54,7 @@ class TForm1 {
   bool Button2Enabled() const { return button2Enabled_; }
   const std::string& Memo1() const { return memo1_; }  // the path last written to file.txt
   StepStore& Steps() { return steps_; }
+  TAboutBox& AboutBox() { return about_; }
   WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)].get(); }
   int PageCount() const { return static_cast<int>(pages_.size()); }
   // The host folder as a local path; throws FileError when drive C: has no
@@ -69,6 +75,8 @@ class TForm1 {
   PageContext context_;
   TFrame13 editor_{steps_};
   std::vector<std::unique_ptr<WizardPage>> pages_;
+  // Its routines use the paths set at the first activation.
+  TAboutBox about_;
   int visible_ = -1;
   bool editorVisible_ = false;
   std::string button3Caption_ = "Válassz varázslót először!!";

@@ -393,6 +393,48 @@ class GuiTest : public QObject {
     QVERIFY(!f.Get<QPlainTextEdit>("Memo1", disabled)->isEnabled());
   }
 
+  void aboutBoxConsoleOpensWithLAndClosesWithH() {
+    Fixture f;
+    QTest::mouseClick(f.Get<QPushButton>("Button1"), Qt::LeftButton);
+    QWidget* about = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "AboutBox") about = w;
+    QVERIFY(about && about->isVisible());
+    QCOMPARE(about->size(), QSize(280, 324));
+    QVERIFY(!f.Get<QLabel>("ProgramIcon", about)->pixmap().isNull());
+    QCOMPARE(f.Get<QLabel>("Version", about)->text(), QString("Verzió " VERLO_VERSION));
+    auto* ok = f.Get<QPushButton>("OKButton", about);
+    auto* memo2 = f.Get<QPlainTextEdit>("Memo2", about);
+    auto* dump = f.Get<QPushButton>("Button2", about);
+    // Outer sizes; the console and its buttons lie inside the large box only.
+    const struct {
+      char key;
+      QSize outer;
+      bool console;
+    } presses[] = {{'l', {678, 467}, true},
+                   {'x', {678, 467}, true},
+                   {'H', {287, 356}, false},
+                   {'L', {678, 467}, true},
+                   {'h', {287, 356}, false}};
+    for (const auto& p : presses) {
+      QTest::keyClick(ok, p.key);
+      QCOMPARE(about->frameGeometry().size(), p.outer);
+      QCOMPARE(memo2->isVisible(), p.console);
+      QCOMPARE(about->rect().contains(dump->geometry()), p.console);
+    }
+    // Edit1 takes one line of any length.
+    auto* edit = f.Get<QLineEdit>("Edit1", about);
+    QApplication::clipboard()->setText("G0\nX10\t" + QString(50, '1'));
+    edit->paste();
+    QCOMPARE(edit->text(), "G0X10" + QString(50, '1'));
+    QTest::mouseClick(dump, Qt::LeftButton);
+    QVERIFY(memo2->toPlainText().startsWith("AboutBox változói\nXpos= 0,0000"));
+    QTest::mouseClick(f.Get<QPushButton>("Button3", about), Qt::LeftButton);
+    QCOMPARE(memo2->toPlainText(), QString());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+  }
+
   void aLargeListingAppearsAtOnce() {
     Fixture f;
     f.CutCircle();

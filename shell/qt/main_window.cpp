@@ -133,7 +133,7 @@ TForm1Widget::TForm1Widget(MessageBox& messages, SaveDialog& dialog, FileSystem&
     for (PageView* v : views_) v->CopyOut();
     Sync();
   });
-  about_ = new TAboutBox(nullptr);
+  about_ = new TAboutBoxWidget(model_->AboutBox(), nullptr);
   about_->setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with its main window
   Sync();
 }

@@ -17,7 +17,7 @@ namespace verlo {
 
 class EditorView;
 class PageView;
-class TAboutBox;
+class TAboutBoxWidget;
 class TForm9;
 
 class TForm1Widget : public QWidget {
@@ -59,7 +59,7 @@ class TForm1Widget : public QWidget {
   QCheckBox* check2_ = nullptr;
   QPlainTextEdit* memo1_ = nullptr;
   TForm9* form9_ = nullptr;  // the hole selector, created with the window
-  TAboutBox* about_ = nullptr;
+  TAboutBoxWidget* about_ = nullptr;
   bool syncing_ = false;  // the model's state is being shown: no handler runs
   bool centred_ = false;
 };

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "platform/app_name.h"
+#include "platform/qt/no_control_characters.h"
 #include "platform/qt/qt_text.h"
 #include "wizards/jpeg_decoder.h"
 
@@ -45,23 +46,6 @@ QPixmap LoadDiagram(const std::string& name) {
   QImage q(image.rgb.data(), image.width, image.height, image.width * 3, QImage::Format_RGB888);
   return QPixmap::fromImage(q.copy());
 }
-
-// Drops line breaks and other control characters from what is typed or
-// pasted into a field: a field is one line of plain text.
-class NoControlCharacters : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int& pos) const override {
-    for (int i = input.size() - 1; i >= 0; --i) {
-      const char16_t c = input[i].unicode();
-      if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0x2028 || c == 0x2029) {
-        input.remove(i, 1);
-        if (i < pos) --pos;
-      }
-    }
-    return Acceptable;
-  }
-};
 
 // Radio groups whose caption, or whose more than three items side by side,
 // would not fit half the panel.

@@ -1,0 +1,169 @@
+// The host-link routines on a memory disk with a fake clock and the
+// simulated host answering in-process: what is written, signalled, waited,
+// read and logged.
+#include "hostlink/host_link.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "gcode/numbers.h"
+#include "support/fake_host.h"
+#include "support/temp_drive.h"
+
+namespace verlo {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct RecordingLog : HostLinkLog {
+  void Add(const std::string& line) override { lines.push_back(line); }
+  Lines lines;
+};
+
+class HostLinkTest : public ::testing::Test {
+ protected:
+  // The host has written this position to GetXYZ.txt at `at` ms.
+  void OldPosition(long long at) {
+    clock.Sleep(static_cast<int>(at - clock.now));
+    files.files[paths.position] = {"7.5\r\n8.5\r\n9.5\r\n", clock.now * 1000000};
+  }
+
+  test::FakeClock clock;
+  test::MemoryFileSystem files{clock};
+  ShellState shell;
+  RecordingLog log;
+  Listing readBuffer, echo;
+  HostLinkPaths paths = test::MemoryPaths("/h");
+  test::InProcessHost host{clock, files, "/h"};
+  HostLinkRoutines link{files, clock, shell, log, readBuffer, echo, paths};
+};
+
+TEST_F(HostLinkTest, ConvertDotReadsTheFirst15CharactersWithPointOrComma) {
+  const struct {
+    std::string text, kept;
+    std::optional<double> value;  // none: a conversion error
+  } cases[] = {
+      {"12.3456", "12,3456", 12.3456},
+      {"-0,5", "-0,5", -0.5},
+      {"X: 1.5", "1,5", 1.5},
+      {"+7 mm", "7", 7},
+      {"X:    1234567890123", "123456789", 123456789},  // the rest lies past character 15
+      {std::string("4\0"
+                   "2",
+                   3),
+       "4", 4},  // a NUL ends the text
+      {"1.2E-3", "1,2-3", std::nullopt},
+      {"Z", "", std::nullopt},
+      {"", "", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    log.lines.clear();
+    if (c.value)
+      EXPECT_DOUBLE_EQ(static_cast<double>(link.ConvertDot(c.text)), *c.value);
+    else
+      EXPECT_THROW(link.ConvertDot(c.text), ConvertError);
+    EXPECT_EQ(log.lines, Lines{"ConvertDot: " + c.kept});
+  }
+}
+
+TEST_F(HostLinkTest, ReadGetXYZAsksWaitsAndReadsTheAnswer) {
+  host.host.x = 1.5;
+  host.host.y = -2;
+  host.host.z = 0.25;
+  link.ReadGetXYZ();
+  EXPECT_EQ(host.signalled, Lines{"G\r\n"});
+  EXPECT_EQ(clock.now, 650);
+  EXPECT_EQ(readBuffer.Lines(), (Lines{"1.5000", "-2.0000", "0.2500"}));
+  EXPECT_EQ(log.lines,
+            (Lines{"ReadGetXYZ();", "WriteAdatFile: G", "ConvertDot: 1,5000", "ConvertDot: -2,0000",
+                   "ConvertDot: 0,2500", "X_pos= 1,5000", "Y_pos= -2,0000", "Z_pos= 0,2500"}));
+  EXPECT_EQ(link.Position().y, -2);
+  // The host answers too late for the next request: the old file is read,
+  // and the log says so.
+  host.host.x = 3;
+  host.delay = 700;
+  link.ReadGetXYZ();
+  EXPECT_EQ(log.lines[10], kStalePositionLine);
+  EXPECT_EQ(link.Position().xText, "1,5000");
+}
+
+TEST_F(HostLinkTest, WithoutAPositionFileTheZerosStand) {
+  host.delay = 1000;  // never in time
+  link.ReadGetXYZ();
+  EXPECT_EQ(log.lines, (Lines{"ReadGetXYZ();", "WriteAdatFile: G", "X_pos= 0,0000", "Y_pos= 0,0000",
+                              "Z_pos= 0,0000"}));
+  EXPECT_TRUE(readBuffer.Lines().empty());
+}
+
+TEST_F(HostLinkTest, AShortPositionFileStopsAtTheMissingLine) {
+  host.answer = "1,5\r\n2.5\r\n";
+  EXPECT_THROW(link.ReadGetXYZ(), ConvertError);
+  EXPECT_EQ(link.Position().x, 1.5);
+  EXPECT_EQ(link.Position().y, 2.5);
+  EXPECT_EQ(link.Position().z, 0);
+  EXPECT_EQ(link.Position().xText, "");  // the texts are not updated
+  EXPECT_EQ(log.lines.back(), "ConvertDot: ");
+}
+
+TEST_F(HostLinkTest, StandAloneWritesNothingButStillWaitsAndReads) {
+  shell.standAlone = 1;
+  OldPosition(100);
+  link.WriteCommanFile("G0 X1");
+  link.ReadGetXYZ();
+  EXPECT_TRUE(host.signalled.empty());
+  EXPECT_EQ(files.files.size(), 1u);
+  EXPECT_EQ(clock.now, 700);
+  EXPECT_EQ(log.lines,
+            (Lines{"ReadGetXYZ();", "ConvertDot: 7,5", "ConvertDot: 8,5", "ConvertDot: 9,5",
+                   "X_pos= 7,5000", "Y_pos= 8,5000", "Z_pos= 9,5000"}));
+}
+
+TEST_F(HostLinkTest, AFileThatCannotBeWrittenStopsTheRoutineThere) {
+  files.refused = {paths.command, paths.exchange};
+  const auto fails = [](const std::function<void()>& routine) {
+    try {
+      routine();
+    } catch (const FileError& e) {
+      return std::string(e.what());
+    }
+    return std::string("(no error)");
+  };
+  EXPECT_NE(fails([&] { link.WriteCommanFile("G0 X1"); }).find(paths.command), std::string::npos);
+  EXPECT_NE(fails([&] { link.ReadGetXYZ(); }).find(paths.exchange), std::string::npos);
+  EXPECT_TRUE(host.signalled.empty());
+  EXPECT_EQ(log.lines, Lines{"ReadGetXYZ();"});
+  EXPECT_EQ(clock.now, 0);
+  // A base folder whose drive has no local folder says so.
+  paths = MakeHostLinkPaths("D:\\CNC", [](const std::string&) { return std::string(); });
+  const std::string unmapped = fails([&] { link.WriteAdatFile("G"); });
+  EXPECT_NE(unmapped.find("D:\\CNC\\Wizards\\Omnibus"), std::string::npos) << unmapped;
+  EXPECT_NE(unmapped.find("Drive D: has no local folder"), std::string::npos) << unmapped;
+}
+
+// Whatever stands in the position file's place, the read neither hangs nor
+// fails: a FIFO, a folder or a missing file give zeros.
+TEST(DiskPositionFile, AnythingButAFileGivesZeros) {
+  test::TempDrive drive;
+  const HostLinkPaths paths = MakeHostLinkPaths("C:\\VERLO");
+  DiskFileSystem disk;
+  ShellState shell;
+  shell.standAlone = 1;
+  test::FakeClock clock;
+  RecordingLog log;
+  Listing readBuffer, echo;
+  HostLinkRoutines link(disk, clock, shell, log, readBuffer, echo, paths);
+  const std::function<void()> places[] = {
+      [&] { ASSERT_EQ(mkfifo(paths.position.c_str(), 0644), 0); },
+      [&] { std::filesystem::create_directory(paths.position); }, [] {}};
+  for (const auto& place : places) {
+    std::filesystem::remove(paths.position);
+    place();
+    link.ReadGetXYZ();
+    EXPECT_EQ(link.Position().xText, "0,0000");
+    EXPECT_THROW(disk.ReadFile(paths.position), FileError);
+  }
+}
+
+}  // namespace
+}  // namespace verlo

@@ -1,0 +1,45 @@
+// A stand-in for the host's macro, for tests and for trying the link without
+// the host: it acts on each letter written to adatcsere.txt in one exchange
+// folder and keeps a machine position of its own.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "hostlink/host_paths.h"
+#include "platform/platform.h"
+
+namespace verlo {
+
+class SimulatedHost {
+ public:
+  using Report = std::function<void(const std::string& line)>;
+
+  // `folder` is the exchange folder as a local path; every event is
+  // reported as one line.
+  SimulatedHost(FileSystem& files, std::string folder, Report report, EnvLookup env = ProcessEnv);
+
+  // Acts on what adatcsere.txt holds ("L", "C", "G" or "E", with or without
+  // a line end). Returns false once told to end.
+  bool Signal(const std::string& bytes);
+
+  long double x = 0, y = 0, z = 0;
+
+ private:
+  void Load();
+  void Command();
+  void WritePosition();
+  // The words of one G-code line: G0 and G1 choose the motion, G90 and G91
+  // absolute or relative words, X, Y and Z move. False when a word's number
+  // does not read.
+  bool Execute(const std::string& line);
+
+  FileSystem& files_;
+  std::string folder_;
+  Report report_;
+  EnvLookup env_;
+  int motion_ = -1;  // 0 or 1 once G0 or G1 was given
+  bool relative_ = false;
+};
+
+}  // namespace verlo
