@@ -18,6 +18,24 @@ std::string FormatFloat0(long double v) {
 
 }  // namespace
 
+DrillingDump DumpOf(const DrillValues& v) {
+  DrillingDump d;
+  d.x = v.u8_x_;
+  d.y = v.u8_y_;
+  d.z = v.u8_z_;
+  d.r = v.u8_r_;
+  d.zsb = v.u8_zsb_;
+  d.zs = v.u8_zs_;
+  d.sz = v.u8_sz_;
+  d.szc = v.u8_szc_;
+  d.rd = v.u8_rd_;
+  d.anc = v.u8_anc;
+  d.ancl = v.u8_ancl;
+  d.an = v.u8_an;
+  if (!v.selected.empty()) d.selected.assign(v.selected.begin() + 1, v.selected.end());
+  return d;
+}
+
 std::vector<std::string> VariableDump(const HostLinkRoutines& host, const DrillingDump& d) {
   const ProbedPosition& p = host.Position();
   const HostLinkPaths& paths = host.Paths();

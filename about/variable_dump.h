@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "hostlink/host_link.h"
+#include "wizards/drill_circle/hole_table.h"
 
 namespace verlo {
 
@@ -31,6 +32,9 @@ struct DrillingDump {
 
 // The rows the hole table holds at most (0 to 1000).
 inline constexpr int kLastHoleRow = 1000;
+
+// What the dump shows of the drilling page's values.
+DrillingDump DumpOf(const DrillValues& values);
 
 std::vector<std::string> VariableDump(const HostLinkRoutines& host, const DrillingDump& drilling);
 

@@ -4,6 +4,7 @@
 #include "gcode/numbers.h"
 #include "hostlink/host_paths.h"
 #include "platform/file_name.h"
+#include "wizards/drill_circle/drill_circle_page.h"
 #include "wizards/page_registry.h"
 
 namespace verlo {
@@ -34,6 +35,10 @@ TForm1::TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
       context_{messages_, state_, steps_, holes ? *holes : ownHoles_},
       about_(messages_, files_, clock ? *clock : SystemClock(), state_) {
   for (const PageEntry& e : PageRegistry()) pages_.push_back(e.make(context_));
+  // The variable dump shows the drilling page's working values.
+  for (const auto& page : pages_)
+    if (const auto* drill = dynamic_cast<const TFrame8*>(page.get()))
+      about_.SetDrillingSource([drill] { return DumpOf(drill->Values()); });
 }
 
 std::string TForm1::HostFolder() const {

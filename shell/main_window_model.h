@@ -55,6 +55,7 @@ class TForm1 {
   const std::string& Memo1() const { return memo1_; }  // the path last written to file.txt
   StepStore& Steps() { return steps_; }
   TAboutBox& AboutBox() { return about_; }
+  HoleSelectorDialog& HoleSelector() { return context_.holes; }
   WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)].get(); }
   int PageCount() const { return static_cast<int>(pages_.size()); }
   // The host folder as a local path; throws FileError when drive C: has no

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hostlink/host_paths.h"
+#include "support/page_fixture.h"
 #include "support/recording_messages.h"
 #include "support/temp_drive.h"
 #include "wizards/circular_pocket/circular_pocket_page.h"
@@ -357,6 +358,35 @@ TEST_F(MainWindow, ASpindleLessSpiralIsSentOnlyJoined) {
   ASSERT_TRUE(tap);
   EXPECT_NE(tap->find("(-------------------- next step --------------------)"), std::string::npos);
   EXPECT_EQ(Host("adatcsere.txt"), "L");
+}
+
+}  // namespace
+}  // namespace verlo
+
+namespace verlo {
+namespace {
+
+// The About box's variable dump shows the drilling page's last program.
+TEST_F(MainWindow, TheVariableDumpShowsTheDrillingPage) {
+  const auto dump = [&] {
+    form->AboutBox().Button3Click();
+    form->AboutBox().Button2Click();
+    return form->AboutBox().Memo2().Lines();
+  };
+  EXPECT_TRUE(test::Has(dump(), {"Furatok száma számláló   u8_anc= 0",
+                                 "Utolsó furatok száma adat   u8_ancl= 0"}));
+  form->ComboBox1Change(5);
+  WizardPage& drill = *form->Page(5);
+  drill.Find("Edit_drc_")->text = "4";
+  drill.Find("RadioGroup1")->itemIndex = 1;
+  drill.Fire("RadioGroup1");
+  dynamic_cast<HeadlessHoleSelector&>(form->HoleSelector()).Ticks()[1] = false;
+  dynamic_cast<HeadlessHoleSelector&>(form->HoleSelector()).PressAccept();
+  drill.Fire("Button1");
+  const std::vector<std::string> lines = dump();
+  EXPECT_TRUE(test::Has(lines, {"A kör sugara   u8_r_= 10,0000"}));
+  EXPECT_TRUE(test::Has(lines, {"1. furat u8_an[1](X0,0000 Y10,0000)ki lesz fúrva",
+                                "2. furat u8_an[2](X-10,0000 Y0,0000) kimarad"}));
 }
 
 }  // namespace

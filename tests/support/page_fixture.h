@@ -16,6 +16,38 @@ namespace verlo::test {
 using Lines = std::vector<std::string>;
 inline const char kErrorCaption[] = "Figyelmeztetés rossz paraméterezésről";
 
+// Stretches of a listing found by their content, not by their place.
+// The `count` lines from the first `first` on: fewer where the listing
+// ends, none without `first`.
+inline Lines Block(const Lines& l, const std::string& first, size_t count) {
+  const auto from = std::find(l.begin(), l.end(), first);
+  const auto left = static_cast<size_t>(l.end() - from);
+  return Lines(from, from + static_cast<long>(std::min(count, left)));
+}
+// The lines strictly between the first `after` and the next `before`; none
+// when either is missing.
+inline Lines Between(const Lines& l, const std::string& after, const std::string& before) {
+  const auto from = std::find(l.begin(), l.end(), after);
+  const auto to = from == l.end() ? l.end() : std::find(from + 1, l.end(), before);
+  return to == l.end() ? Lines{} : Lines(from + 1, to);
+}
+// The line `offset` lines after the first `line`; empty when there is none.
+inline std::string LineAfter(const Lines& l, const std::string& line, size_t offset = 1) {
+  const Lines block = Block(l, line, offset + 1);
+  return block.size() == offset + 1 ? block.back() : "";
+}
+// `block` as consecutive lines somewhere in the listing; both are shown
+// when it is not.
+inline ::testing::AssertionResult Has(const Lines& l, const Lines& block) {
+  if (std::search(l.begin(), l.end(), block.begin(), block.end()) != l.end())
+    return ::testing::AssertionSuccess();
+  auto failure = ::testing::AssertionFailure() << "not in the listing:";
+  for (const auto& line : block) failure << "\n  " << line;
+  failure << "\nlisting:";
+  for (const auto& line : l) failure << "\n  " << line;
+  return failure;
+}
+
 template <class Page>
 class PageFixture : public ::testing::Test {
  protected:
@@ -39,36 +71,17 @@ class PageFixture : public ::testing::Test {
     page.Button1Click();
     return page.Memo1().Lines();
   }
-  // Stretches of a listing found by their content, not by their place.
-  // The `count` lines from the first `first` on: fewer where the listing
-  // ends, none without `first`.
   static Lines Block(const Lines& l, const std::string& first, size_t count) {
-    const auto from = std::find(l.begin(), l.end(), first);
-    const auto left = static_cast<size_t>(l.end() - from);
-    return Lines(from, from + static_cast<long>(std::min(count, left)));
+    return test::Block(l, first, count);
   }
-  // The lines strictly between the first `after` and the next `before`; none
-  // when either is missing.
   static Lines Between(const Lines& l, const std::string& after, const std::string& before) {
-    const auto from = std::find(l.begin(), l.end(), after);
-    const auto to = from == l.end() ? l.end() : std::find(from + 1, l.end(), before);
-    return to == l.end() ? Lines{} : Lines(from + 1, to);
+    return test::Between(l, after, before);
   }
-  // The line `offset` lines after the first `line`; empty when there is none.
   static std::string LineAfter(const Lines& l, const std::string& line, size_t offset = 1) {
-    const Lines block = Block(l, line, offset + 1);
-    return block.size() == offset + 1 ? block.back() : "";
+    return test::LineAfter(l, line, offset);
   }
-  // `block` as consecutive lines somewhere in the listing; both are shown
-  // when it is not.
   static ::testing::AssertionResult Has(const Lines& l, const Lines& block) {
-    if (std::search(l.begin(), l.end(), block.begin(), block.end()) != l.end())
-      return ::testing::AssertionSuccess();
-    auto failure = ::testing::AssertionFailure() << "not in the listing:";
-    for (const auto& line : block) failure << "\n  " << line;
-    failure << "\nlisting:";
-    for (const auto& line : l) failure << "\n  " << line;
-    return failure;
+    return test::Has(l, block);
   }
 
   RecordingMessages messages;
