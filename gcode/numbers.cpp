@@ -111,25 +111,25 @@ int StrToInt(const std::string& text) {
   return static_cast<int>(value);
 }
 
-std::string FormatFloat4(long double value, char separator) {
+std::string FormatFixed(long double value, int decimals, char separator) {
   if (!std::isfinite(value)) return SpecialText(value);
   const bool negative = std::signbit(value);
   std::string digits;
   int exponent = 0;
   DecimalDigits(std::fabs(value), 18, digits, exponent);
-  // Fixed digits: integer part and exactly five decimals (the fifth decides).
+  // Fixed digits: the integer part and one decimal more than asked (it decides).
   std::string intPart, frac;
   for (int pos = exponent; pos >= 0; --pos) {
     const int idx = exponent - pos;
     intPart += (idx >= 0 && idx < static_cast<int>(digits.size())) ? digits[idx] : '0';
   }
   if (intPart.empty()) intPart = "0";
-  for (int k = 1; k <= 5; ++k) {
+  for (int k = 1; k <= decimals + 1; ++k) {
     const int idx = exponent + k;  // digit for 10^-k
     frac += (idx >= 0 && idx < static_cast<int>(digits.size())) ? digits[idx] : '0';
   }
-  std::string all = intPart + frac.substr(0, 4);
-  if (frac[4] >= '5') {  // half away from zero: magnitude rounds up
+  std::string all = intPart + frac.substr(0, static_cast<size_t>(decimals));
+  if (frac.back() >= '5') {  // half away from zero: the magnitude rounds up
     int i = static_cast<int>(all.size()) - 1;
     while (i >= 0 && all[i] == '9') all[i--] = '0';
     if (i >= 0)
@@ -137,12 +137,17 @@ std::string FormatFloat4(long double value, char separator) {
     else
       all.insert(all.begin(), '1');
   }
-  std::string ip = all.substr(0, all.size() - 4);
-  const std::string fp = all.substr(all.size() - 4);
-  size_t nz = ip.find_first_not_of('0');
+  const size_t d = static_cast<size_t>(decimals);
+  std::string ip = all.substr(0, all.size() - d);
+  const std::string fp = all.substr(all.size() - d);
+  const size_t nz = ip.find_first_not_of('0');
   ip = nz == std::string::npos ? "0" : ip.substr(nz);
-  const bool zero = ip == "0" && fp == "0000";
-  return (negative && !zero ? "-" : "") + ip + separator + fp;
+  const bool zero = ip == "0" && fp.find_first_not_of('0') == std::string::npos;
+  return (negative && !zero ? "-" : "") + ip + (d ? std::string(1, separator) + fp : "");
+}
+
+std::string FormatFloat4(long double value, char separator) {
+  return FormatFixed(value, 4, separator);
 }
 
 std::string FloatToStr(long double value, char separator) {
@@ -183,6 +188,17 @@ std::string FloatToStr(long double value, char separator) {
   const size_t intLen = static_cast<size_t>(exponent) + 1;
   if (digits.size() <= intLen) return out + digits + std::string(intLen - digits.size(), '0');
   return out + digits.substr(0, intLen) + separator + digits.substr(intLen);
+}
+
+std::string PlainWord(long double value) {
+  std::string text = FloatToStr(value, '.');
+  if (text.find('E') == std::string::npos) return text;
+  // A value too small for the general form's digits: written out, to the
+  // twentieth decimal.
+  text = FormatFixed(value, 20, '.');
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text == "-0" ? "0" : text;
 }
 
 long double Round15(long double value) {

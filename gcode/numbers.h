@@ -32,9 +32,17 @@ int StrToInt(const std::string& text);
 // "-0.0000", no thousands separator.
 std::string FormatFloat4(long double value, char separator = ',');
 
+// Pattern "0.000..." with `decimals` decimals, rounded as FormatFloat4.
+std::string FormatFixed(long double value, int decimals, char separator = ',');
+
 // FloatToStr: the general form to 15 significant digits (the 18-digit
 // expansion rounded half away from zero), no trailing zeros.
 std::string FloatToStr(long double value, char separator = ',');
+// The general form as a G-code word takes it: with a decimal point, and a
+// value below 0.00001 written out instead of in the exponent form no control
+// reads.
+std::string PlainWord(long double value);
+
 // The value as the general form shows it: to 15 significant digits. Counts
 // compare their running sums this way, so values equal as typed are equal.
 long double Round15(long double value);

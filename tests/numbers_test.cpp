@@ -88,6 +88,15 @@ TEST(FloatToStr, ShortestGeneralForm) {
   EXPECT_EQ(FloatToStr(2.5L, '.'), "2.5");
 }
 
+TEST(PlainWord, NeverTheExponentForm) {
+  EXPECT_EQ(PlainWord(5), "5");
+  EXPECT_EQ(PlainWord(-12.5L), "-12.5");
+  EXPECT_EQ(PlainWord(StrToFloat("0,000001")), "0.000001");
+  EXPECT_EQ(PlainWord(-StrToFloat("1,5E-9")), "-0.0000000015");
+  EXPECT_EQ(PlainWord(StrToFloat("1E-30")), "0");
+  EXPECT_EQ(PlainWord(1000000), "1000000");
+}
+
 TEST(FloatToStr, RoundsFifteenDigitTiesAwayFromZero) {
   // Half of a 15-digit diameter: the 16th digit is a 5 as typed.
   EXPECT_EQ(FloatToStr(StrToFloat("4,35442950482489") / 2), "2,17721475241245");

@@ -13,11 +13,6 @@ namespace {
 constexpr OptionFields kDrillOptions{"CheckBox_msg_",   "RadioGroup_h_", nullptr,
                                      "RadioGroup_m34_", nullptr,         "RadioGroup_s_"};
 
-// The plain form with a decimal point, for the words the page writes so.
-std::string Plain(long double value) {
-  return FloatToStr(value, '.');
-}
-
 }  // namespace
 
 TFrame8::TFrame8(PageContext& context) : MillingPage(context) {
@@ -110,9 +105,9 @@ void TFrame8::WriteComments() {
 void TFrame8::WriteProgram() {
   const MillingOptions& o = v_.options;
   const bool toolBlock = !read_.Checked("CheckBox_szsz_");
-  const std::string centre = "G0 X" + Plain(v_.u8_x_) + " Y" + Plain(v_.u8_y_);
+  const std::string centre = "G0 X" + PlainWord(v_.u8_x_) + " Y" + PlainWord(v_.u8_y_);
   if (!o.series) Line("G21 G90");
-  Line("G0 Z" + Plain(v_.u8_zs_));
+  Line("G0 Z" + PlainWord(v_.u8_zs_));
   Line(centre);
   if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
   WriteCoolant(Memo1(), o.coolant);
@@ -128,11 +123,11 @@ void TFrame8::WriteProgram() {
     }
     // A control takes the peck depth as a magnitude: Q is never negative.
     Line("G" + IntToStr(v_.cycle) + " " + xy + " Z" + N4(v_.depth) + " Q" +
-         Plain(std::fabs(v_.u8_szc_)) + " R" + Plain(v_.retract) + " F" + IntToStr(v_.feed));
+         PlainWord(std::fabs(v_.u8_szc_)) + " R" + PlainWord(v_.retract) + " F" + IntToStr(v_.feed));
     first = false;
   }
   if (o.comments) Line("(főciklus vége)");
-  Line("G0 Z" + Plain(v_.u8_zs_));
+  Line("G0 Z" + PlainWord(v_.u8_zs_));
   Line(centre);
   WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
   v_.u8_ancl = v_.u8_anc;
