@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian (as root, or through sudo).
+# --tests adds LinuxCNC's interpreter for the interpreter checks; --fuzz adds
+# clang 14 with its libFuzzer and sanitizer runtimes.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libjpeg-dev libgtest-dev xvfb xauth)
-[[ "${1:-}" == "--tests" ]] && packages+=(linuxcnc-uspace)
+for arg in "$@"; do
+  case "$arg" in
+    --tests) packages+=(linuxcnc-uspace) ;;
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    *) echo "install-deps.sh: unknown option $arg" >&2 && exit 2 ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "support/recording_messages.h"
@@ -39,6 +41,21 @@ TEST(PageRegistry, EveryRowIsComplete) {
   EXPECT_EQ(PageRegistry().size(), 8u);
   EXPECT_EQ(FindCliPage("cut-circle")->objectName, std::string("Frame51"));
   EXPECT_EQ(FindCliPage(""), nullptr);
+}
+
+// A page verlo-gcode drives is fuzzed as well: its target line in
+// fuzz/CMakeLists.txt and its seeds.
+TEST(PageRegistry, EveryCommandLinePageIsFuzzed) {
+  const fs::path fuzz = fs::path(VERLO_SOURCE_DIR) / "fuzz";
+  std::ifstream in(fuzz / "CMakeLists.txt");
+  const std::string targets((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (const PageEntry& e : PageRegistry()) {
+    if (!*e.cliName) continue;
+    const std::string name = e.cliName;
+    EXPECT_NE(targets.find("verlo_fuzz_page(" + name + ")"), std::string::npos) << name;
+    EXPECT_TRUE(fs::is_directory(fuzz / "corpus" / name) && !fs::is_empty(fuzz / "corpus" / name))
+        << name;
+  }
 }
 
 }  // namespace
