@@ -28,10 +28,9 @@ for t in "${targets[@]}"; do
     echo "fuzz $t: $(sed -n 's/^stat::number_of_executed_units: *//p' "$log") runs in ${seconds} s, no finding"
   else
     echo "fuzz $t: FINDING (log $log, input in $findings/)"
-    # The report, without the deeper stack frames.
-    awk '/fuzz check failed|ERROR:|runtime error/ { show = 1 } show && !/^ +#[1-9][0-9]/' "$log" |
-      head -n 40
-    grep 'Test unit written' "$log" || true
+    # The report up to the input, without the deeper stack frames.
+    awk '/fuzz check failed|ERROR:|runtime error/ { show = 1 }
+         show && !/^ +#[1-9][0-9]/ { print } show && /^Base64:/ { exit }' "$log"
     failed+=("$t")
   fi
 done
