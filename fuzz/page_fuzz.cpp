@@ -150,10 +150,12 @@ void FuzzPage(const std::string& data) {
   shell.wizardIndex = static_cast<int>(entry - PageRegistry().data()) + 1;
   PageContext context{messages, shell};
   const auto page = entry->make(context);
-  try {
-    page->StartUp();
-    page->Shown();
-  } catch (const ConvertError&) {
+  // The main window's first activation, then the page's choice in the combo.
+  for (void (WizardPage::*step)() : {&WizardPage::StartUp, &WizardPage::Shown}) {
+    try {
+      (page.get()->*step)();
+    } catch (const ConvertError&) {
+    }
   }
   std::vector<Control*> settable;
   for (Control* c : page->Controls())
