@@ -3,7 +3,8 @@
 // the radio groups' enabled items and the scroll bars, then "Létrehozás",
 // possibly twice. Each create either refuses with its messages and writes
 // nothing (beyond the clearing before the checks), stops on a conversion
-// error, or leaves a listing the machine can read.
+// error, or leaves a listing the machine can read. Accumulation is off; the
+// drilling page's hole selector opens as the page asks and stays unanswered.
 //
 // Input: one line per settable control in form order (the edits, check
 // boxes, radio groups and scroll bars of `verlo-gcode PAGE --controls`);
