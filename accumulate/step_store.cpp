@@ -2,7 +2,8 @@
 
 namespace verlo {
 
-const char kStoreFullMessage[] = "A göngyölítő tárolója megtelt: legfeljebb 101 lépés fér el benne.";
+const char kStoreFullMessage[] =
+    "A göngyölítő tárolója megtelt: legfeljebb 101 lépés fér el benne.";
 
 std::string JoinedListing(const std::vector<std::string>& lines) {
   std::string text;

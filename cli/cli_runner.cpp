@@ -74,7 +74,8 @@ std::string CliHelp() {
          "\"CAPTION: TEXT\".\n"
          "\n"
          "Exit status: 0 the last create wrote its program; 1 the page's checks\n"
-         "refused it, or its listing must not run alone; 2 a conversion error (a text that is not a number), a usage\n"
+         "refused it, or its listing must not run alone; 2 a conversion error (a text that is not "
+         "a number), a usage\n"
          "error, or a file, standard output or standard error that could not be\n"
          "written.\n"
          "\n"
@@ -121,8 +122,7 @@ Command ParseCommand(const std::vector<std::string>& args) {
     } else if (a == "create" || a == "clear" || a.find('=') != std::string::npos) {
       c.pages.back().actions.push_back(a);
     } else {
-      throw UsageError("unknown action '" + a +
-                       "'; actions: NAME=VALUE, holes=..., create, clear");
+      throw UsageError("unknown action '" + a + "'; actions: NAME=VALUE, holes=..., create, clear");
     }
   }
   if (!c.help && c.pages.empty()) throw UsageError("no page given; valid pages: " + PageNames());

@@ -10,7 +10,6 @@
 namespace verlo {
 namespace {
 
-
 std::string KindName(ControlKind kind) {
   switch (kind) {
     case ControlKind::Edit:
@@ -119,7 +118,8 @@ void AcceptHoles(HeadlessHoleSelector& holes, const std::string& value) {
     const size_t comma = std::min(value.find(',', from), value.size());
     const std::string tick = value.substr(from, comma - from);
     if (tick != "0" && tick != "1")
-      throw UsageError("holes: invalid tick '" + tick + "'; valid values: 1 (drill), 0 (leave out)");
+      throw UsageError("holes: invalid tick '" + tick +
+                       "'; valid values: 1 (drill), 0 (leave out)");
     if (i >= ticks.size())
       throw UsageError("holes: more ticks than the " + std::to_string(ticks.size()) +
                        " holes of the selector");

@@ -36,14 +36,15 @@ TEST_F(Editor, JoinsStepsWithTheSeparatorInPlaceOfTheEndLines) {
   Record("B", b);
   editor.Fill();
   EXPECT_EQ(editor.Items(), (Lines{"A", "B"}));
-  EXPECT_EQ(Joined(), (Lines{"(A)", "G0 Z5.0000", "", kStepSeparator, "", "(B)", "G0 Z5.0000",
-                             "M5", "M30"}));
+  EXPECT_EQ(Joined(),
+            (Lines{"(A)", "G0 Z5.0000", "", kStepSeparator, "", "(B)", "G0 Z5.0000", "M5", "M30"}));
   // A second fill without sending appends again; its first step without a
   // separator.
   editor.Fill();
   EXPECT_EQ(editor.Items(), (Lines{"A", "B", "A", "B"}));
   ASSERT_EQ(Joined().size(), 18u);
-  EXPECT_EQ(Lines(Joined().begin() + 9, Joined().end()), Lines(Joined().begin(), Joined().begin() + 9));
+  EXPECT_EQ(Lines(Joined().begin() + 9, Joined().end()),
+            Lines(Joined().begin(), Joined().begin() + 9));
 }
 
 TEST_F(Editor, AnEditedStepIsStoredAndTheProgramRebuilt) {

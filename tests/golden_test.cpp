@@ -6,7 +6,6 @@
 // for review with git diff. Every listing is also read by LinuxCNC's rs274,
 // unless the case folder holds a file `no-interpreter` saying why not.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -84,8 +83,8 @@ class Golden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Golden, Case) {
   const fs::path dir = GoldenRoot() / GetParam();
-  const fs::path listing = fs::temp_directory_path() /
-                           ("verlo-golden-" + std::to_string(::getpid()) + ".tap");
+  const fs::path listing =
+      fs::temp_directory_path() / ("verlo-golden-" + std::to_string(::getpid()) + ".tap");
   fs::remove(listing);
   std::vector<std::string> argv = {VERLO_GCODE_BIN};
   for (const std::string& a : SplitLines(ReadFile(dir / "args"))) argv.push_back(a);
@@ -109,8 +108,8 @@ TEST_P(Golden, Case) {
   const std::string expectedTap = ReadFile(dir / "expected.tap", &hasTap);
   EXPECT_EQ(wrote, hasTap) << (wrote ? "a listing was written" : "no listing was written");
   if (hasTap && wrote) {
-    EXPECT_TRUE(tap == expectedTap) << "listing differs at "
-                                    << FirstDifference(expectedTap, tap, true);
+    EXPECT_TRUE(tap == expectedTap)
+        << "listing differs at " << FirstDifference(expectedTap, tap, true);
   }
   if (wrote && !fs::exists(dir / "no-interpreter") && test::Rs274Available()) {
     // A listing of a series has no program end of its own.

@@ -20,7 +20,10 @@ TEST(Emitter, TurnsCommasIntoPointsInTheFirstFortyCharacters) {
 TEST(Emitter, ControlCharactersBecomeSpaces) {
   // A line break typed into a field and quoted in a comment must not split it.
   EXPECT_EQ(EmitterLine("(kezdőpont X5\n Y0,0000\r\t)"), "(kezdőpont X5  Y0.0000  )");
-  EXPECT_EQ(EmitterLine("a\xC2\x85" "b\xE2\x80\xA8" "c\x7F,"), "a b c .");
+  EXPECT_EQ(EmitterLine("a\xC2\x85"
+                        "b\xE2\x80\xA8"
+                        "c\x7F,"),
+            "a b c .");
 }
 
 TEST(Emitter, CountsCharactersNotBytes) {

@@ -373,8 +373,8 @@ TEST_F(MainWindow, TheVariableDumpShowsTheDrillingPage) {
     form->AboutBox().Button2Click();
     return form->AboutBox().Memo2().Lines();
   };
-  EXPECT_TRUE(test::Has(dump(), {"Furatok száma számláló   u8_anc= 0",
-                                 "Utolsó furatok száma adat   u8_ancl= 0"}));
+  EXPECT_TRUE(test::Has(
+      dump(), {"Furatok száma számláló   u8_anc= 0", "Utolsó furatok száma adat   u8_ancl= 0"}));
   form->ComboBox1Change(5);
   WizardPage& drill = *form->Page(5);
   drill.Find("Edit_drc_")->text = "4";

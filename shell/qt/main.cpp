@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "shell/qt/main_window.h"
 #include "platform/qt/qt_platform.h"
+#include "shell/qt/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

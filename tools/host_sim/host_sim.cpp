@@ -42,8 +42,8 @@ Signal ReadSignal(const std::string& path) {
   struct stat st;
   if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
     found.stamp = {static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                  static_cast<int64_t>(st.st_size), static_cast<int64_t>(st.st_ino),
-                  static_cast<int64_t>(st.st_dev)};
+                   static_cast<int64_t>(st.st_size), static_cast<int64_t>(st.st_ino),
+                   static_cast<int64_t>(st.st_dev)};
     char buf[256];
     const ssize_t n = read(fd, buf, sizeof buf);
     if (n > 0) found.bytes.assign(buf, static_cast<size_t>(n));

@@ -24,7 +24,8 @@ namespace {
 template <class T>
 T WithinLimit(T value, const std::string& text) {
   if (!(std::fabs(static_cast<long double>(value)) <= kFieldLimit))
-    throw ConvertError("'" + text + "' érvénytelen érték: az abszolút értéke legfeljebb 1000000 lehet.");
+    throw ConvertError("'" + text +
+                       "' érvénytelen érték: az abszolút értéke legfeljebb 1000000 lehet.");
   return value;
 }
 

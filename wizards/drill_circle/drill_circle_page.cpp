@@ -123,7 +123,8 @@ void TFrame8::WriteProgram() {
     }
     // A control takes the peck depth as a magnitude: Q is never negative.
     Line("G" + IntToStr(v_.cycle) + " " + xy + " Z" + N4(v_.depth) + " Q" +
-         PlainWord(std::fabs(v_.u8_szc_)) + " R" + PlainWord(v_.retract) + " F" + IntToStr(v_.feed));
+         PlainWord(std::fabs(v_.u8_szc_)) + " R" + PlainWord(v_.retract) + " F" +
+         IntToStr(v_.feed));
     first = false;
   }
   if (o.comments) Line("(főciklus vége)");
