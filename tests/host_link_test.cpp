@@ -14,11 +14,7 @@ namespace verlo {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-struct RecordingLog : HostLinkLog {
-  void Add(const std::string& line) override { lines.push_back(line); }
-  Lines lines;
-};
+using test::RecordingLog;
 
 class HostLinkTest : public ::testing::Test {
  protected:
