@@ -286,19 +286,6 @@ class GuiTest : public QObject {
     QCOMPARE(x->text().size(), 40);
   }
 
-  void windowsOpenCentredAndTheProgramEndsWithItsMainWindow() {
-    Fixture f;
-    const QPoint centre = f.window.screen()->availableGeometry().center();
-    // within the frame
-    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <= 4);
-    QCOMPARE(f.Get<QPlainTextEdit>("Memo1")->toPlainText(), QString("1"));
-    QWidget* about = f.About();
-    QVERIFY(about->isVisible());
-    QVERIFY((about->frameGeometry().center() - centre).manhattanLength() <= 4);
-    f.window.close();  // the title bar's close
-    QVERIFY(!about->isVisible());
-  }
-
   // The selector window alone: the boxes where the page put them, the two
   // buttons reported.
   void holeSelectorPlacesAndReportsTheBoxes() {
@@ -376,10 +363,16 @@ class GuiTest : public QObject {
     QVERIFY(!f.Get<QPlainTextEdit>("Memo1", disabled)->isEnabled());
   }
 
-  void aboutBoxConsoleOpensWithLAndClosesWithH() {
+  // Both windows open centred; the About box's console opens with "l" and
+  // closes with "h"; the program ends with its main window.
+  void aboutBoxAndItsConsole() {
     Fixture f;
+    const QPoint centre = f.window.screen()->availableGeometry().center();
+    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <= 4);  // the frame's
+    QCOMPARE(f.Get<QPlainTextEdit>("Memo1")->toPlainText(), QString("1"));
     QWidget* about = f.About();
     QVERIFY(about->isVisible());
+    QVERIFY((about->frameGeometry().center() - centre).manhattanLength() <= 4);
     QCOMPARE(about->size(), QSize(280, 324));
     QVERIFY(!f.Get<QLabel>("ProgramIcon", about)->pixmap().isNull());
     QCOMPARE(f.Get<QLabel>("Version", about)->text(), QString("Verzió " VERLO_VERSION));
@@ -412,6 +405,9 @@ class GuiTest : public QObject {
     QTest::mouseClick(f.Get<QPushButton>("Button3", about), Qt::LeftButton);
     QCOMPARE(memo2->toPlainText(), QString());
     QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+    QVERIFY(f.About()->isVisible());
+    f.window.close();  // the title bar's close
     QVERIFY(!about->isVisible());
   }
 

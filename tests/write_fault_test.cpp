@@ -42,8 +42,7 @@ const Writer kWriters[] = {
     {"SendPath", Action::Send, "VERLO/Wizards/Omnibus/file.txt", "C:\\out\\prog.tap\r\n"},
     {"SendSignal", Action::Send, "VERLO/Wizards/Omnibus/adatcsere.txt", "L", true},
     {"ExitSignal", Action::Exit, "VERLO/Wizards/Omnibus/adatcsere.txt", "E"},
-    {"CliOutput", Action::Cli, "out/prog.tap", nullptr},
-};
+    {"CliOutput", Action::Cli, "out/prog.tap", nullptr}};
 
 enum class Fault {
   MissingFolder,
@@ -61,18 +60,16 @@ enum class Fault {
 const struct {
   const char* name;
   const char* reason;
-} kFaults[] = {
-    {"MissingFolder", "No such file or directory"},
-    {"ReadOnlyFolder", "Permission denied"},
-    {"FullDisk", "No space left on device"},
-    {"Directory", "Is a directory"},
-    {"Device", "Is a device, not a regular file"},
-    {"DeviceLink", "Is a device, not a regular file"},
-    {"Fifo", "Is a FIFO, not a regular file"},
-    {"WriteProtected", "Permission denied"},
-    {"Link", ""},
-    {"DanglingLink", ""},
-};
+} kFaults[] = {{"MissingFolder", "No such file or directory"},
+               {"ReadOnlyFolder", "Permission denied"},
+               {"FullDisk", "No space left on device"},
+               {"Directory", "Is a directory"},
+               {"Device", "Is a device, not a regular file"},
+               {"DeviceLink", "Is a device, not a regular file"},
+               {"Fifo", "Is a FIFO, not a regular file"},
+               {"WriteProtected", "Permission denied"},
+               {"Link", ""},
+               {"DanglingLink", ""}};
 
 struct Case {
   const Writer* writer;
