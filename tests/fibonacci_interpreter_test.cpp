@@ -27,7 +27,7 @@ constexpr double kTol = 1e-4;  // the programs' four decimals
 // One spiral as the user enters it.
 struct Spiral {
   std::string x = "0", y = "0", z = "0", safe = "5", scale = "0";
-  std::string depth = "-2", max;  // max empty: "nincs"
+  std::string depth = "-2", max = "";  // max empty: "nincs"
   int turns = 1, quarters = 2;
   int cw = 0, m4 = 0;
   bool comments = true;
@@ -59,17 +59,6 @@ struct Spiral {
     return page.Memo1().Lines();
   }
 };
-
-// A spiral from x, y, z at a scale.
-Spiral At(std::string x, std::string y, std::string z, std::string scale, std::string safe = "5") {
-  Spiral s;
-  s.x = x;
-  s.y = y;
-  s.z = z;
-  s.scale = scale;
-  s.safe = safe;
-  return s;
-}
 
 // The arcs of each level: a level starts with the plunge, a feed downwards.
 std::vector<std::vector<Move>> Levels(const Trace& trace) {
@@ -168,8 +157,9 @@ void CheckSameArcs(const Trace& formula, const Trace& explicitMoves) {
 
 TEST(FibonacciInterpreter, GridOfSpiralsInBothModes) {
   SKIP_WITHOUT_RS274();
-  const std::vector<Spiral> geometries = {At("0", "0", "0", "0"), At("100", "-50", "10", "2,5"),
-                                          At("-33,3333", "12,5", "-1,5", "0,75", "2,5")};
+  const std::vector<Spiral> geometries = {{"0", "0", "0", "5", "0"},  // x, y, z, safe, scale
+                                          {"100", "-50", "10", "5", "2,5"},
+                                          {"-33,3333", "12,5", "-1,5", "2,5", "0,75"}};
   const std::pair<const char*, const char*> depths[] = {
       {"-2", ""}, {"-2", "0,6"}, {"-3", "1"}, {"-0,5", "0,5"}};
   const std::pair<int, int> turns[] = {{1, 2}, {2, 0}, {0, 3}, {3, 1}, {0, 0}, {1, 1}};
