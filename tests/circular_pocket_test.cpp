@@ -66,14 +66,12 @@ TEST_F(CircularPocket, SeriesChoiceAndTorlesEmptyTheListing) {
 TEST_F(CircularPocket, RefusalsKeepTheLastAcceptedValues) {
   // The pocket is compared with the tool field as typed, even when the
   // diameter itself is refused.
-  Set("Edit3", "-5");
-  Set("Edit4", "4");
+  Set({{"Edit3", "-5"}, {"Edit4", "4"}});
   EXPECT_TRUE(Create().empty());
   EXPECT_EQ(messages.Texts(), (Lines{"A szerszám átmérője nem lehet negatív."}));
   EXPECT_EQ(page.Values().toolDiameter, 5);
   EXPECT_EQ(page.PocketDiameter(), 4);
-  Set("Edit3", "5");
-  Set("Edit4", "0");
+  Set({{"Edit3", "5"}, {"Edit4", "0"}});
   EXPECT_TRUE(Create().empty());
   EXPECT_EQ(page.PocketDiameter(), 4);
   Set("Edit3", "");  // the comparison needs a number
@@ -87,9 +85,7 @@ TEST_F(CircularPocket, StepRecord) {
   shell.wizardIndex = 2;
   const Lines listing = Create();
   // Without a tool, tool and speed are recorded as 0; the title's numbers as typed.
-  Set("Edit1", "12,5");
-  Set("Edit2", "-3");
-  Set("Edit4", "20,25");
+  Set({{"Edit1", "12,5"}, {"Edit2", "-3"}, {"Edit4", "20,25"}});
   Check("CheckBox1", true);
   Radio("RadioGroup3", 1);
   Create();

@@ -48,10 +48,7 @@ TEST_F(DrillCircle, StartUpComputesTheDefaultsAndLeavesNoTablePending) {
 
 TEST_F(DrillCircle, HoleTablesHoldTheCentreTheHolesAndZerosAfter) {
   constexpr double kPi = 3.14159265358979323846;
-  Set("Edit_x_", "50");
-  Set("Edit_y_", "30");
-  Set("Edit_ane_", "10");
-  Set("Edit_drc_", "4");
+  Set({{"Edit_x_", "50"}, {"Edit_y_", "30"}, {"Edit_ane_", "10"}, {"Edit_drc_", "4"}});
   Create();
   const DrillValues& v = V();
   EXPECT_EQ(v.u8_ancl, 4);

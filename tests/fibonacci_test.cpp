@@ -25,12 +25,9 @@ TEST_F(Fibonacci, StepRecordOfEveryCreateAlsoARefusedOne) {
   EXPECT_EQ(steps.Count(), 0);  // accumulation off
   shell.accumulate = 1;
   shell.wizardIndex = 1;
-  Set("Edit1", "1,5");
-  Set("Edit12", "3");
+  Set({{"Edit1", "1,5"}, {"Edit12", "3"}});
   Check("CheckBox2", false);
-  Set("Edit9", "0,6");
-  Set("Edit13", "7");
-  Set("Edit5", "120,5");
+  Set({{"Edit9", "0,6"}, {"Edit13", "7"}, {"Edit5", "120,5"}});
   Radio("RadioGroup4", 1);
   const Lines listing = Create();
   Set("Edit7", "");  // refused: recorded with an empty listing, the depth read as 0
@@ -66,8 +63,7 @@ TEST_F(Fibonacci, ARefusedValueKeepsTheLastOne) {
   Set("Edit9", "9");
   EXPECT_TRUE(Create().empty());
   EXPECT_EQ(page.Values().levels, before.levels);
-  Set("Edit8", "5");
-  Set("Edit10", "-1");  // refused, the reading goes on
+  Set({{"Edit8", "5"}, {"Edit10", "-1"}});  // refused, the reading goes on
   EXPECT_TRUE(Create().empty());
   EXPECT_EQ(page.Values().scale, before.scale);
   EXPECT_EQ(page.Error(), 1);
@@ -89,8 +85,7 @@ TEST_F(Fibonacci, LevelCounts) {
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.depth) + " by " + r.max + (r.formula ? " formula" : ""));
     Radio("RadioGroup1", r.formula);
-    Set("Edit7", r.depth);
-    Set("Edit9", r.max);
+    Set({{"Edit7", r.depth}, {"Edit9", r.max}});
     Check("CheckBox2", r.boxTicked);
     EXPECT_EQ(Create().empty(), r.levels == 0);
     if (r.levels == 0) {
@@ -119,8 +114,7 @@ TEST_F(Fibonacci, SpiralSizeAndScaleBounds) {
     for (int formula = 0; formula < 2; ++formula) {
       SCOPED_TRACE(std::string(r.scale) + " x " + r.turns + " turns + " +
                    std::to_string(r.quarters) + (formula ? " formula" : ""));
-      Set("Edit10", r.scale);
-      Set("Edit3", r.turns);
+      Set({{"Edit10", r.scale}, {"Edit3", r.turns}});
       Radio("RadioGroup2", r.quarters);
       Radio("RadioGroup1", formula);
       EXPECT_EQ(Create().empty(), r.refused);

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gcode/numbers.h"
@@ -67,6 +69,9 @@ class PageFixture : public ::testing::Test {
  protected:
   PageFixture() { page.StartUp(); }
   void Set(const std::string& name, const std::string& text) { page.Find(name)->text = text; }
+  void Set(std::initializer_list<std::pair<const char*, std::string>> texts) {
+    for (const auto& [name, text] : texts) Set(name, text);
+  }
   void Check(const std::string& name, bool on) {
     page.Find(name)->checked = on;
     page.Fire(name);
