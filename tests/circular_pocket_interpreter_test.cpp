@@ -55,13 +55,8 @@ struct Case : test::MillingCase {
 
 Case Pocket(std::string x, std::string y, std::string z, std::string diameter, std::string tool,
             std::string safe = "5") {
-  Case c;
-  c.x = x;
-  c.y = y;
-  c.z = z;
-  c.safe = safe;
+  Case c = test::Placed<Case>(x, y, z, tool, safe);
   c.diameter = diameter;
-  c.tool = tool;
   return c;
 }
 

@@ -18,8 +18,6 @@ namespace {
 
 using test::Num;
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Where and how deep, as typed.
 struct Place {
   std::string x, y, z, safe, depth, retract;
@@ -63,7 +61,7 @@ void CheckHoles(const test::Trace& trace, const DrillCase& c) {
   std::vector<test::Point> expected;
   for (int i = 1; i <= c.holes; ++i) {
     if (std::find(c.unticked.begin(), c.unticked.end(), i) != c.unticked.end()) continue;
-    const double a = (i * 360.0 / c.holes + Num(c.rotation)) * kPi / 180;
+    const double a = (i * 360.0 / c.holes + Num(c.rotation)) * test::kPi / 180;
     expected.push_back({cx + r * std::cos(a), cy + r * std::sin(a), Num(c.at.depth)});
   }
   const std::vector<test::Hole> drilled = test::DrilledHoles(trace);
@@ -116,16 +114,10 @@ std::vector<DrillCase> Grid() {
 
 TEST(DrillCircleInterpreter, EveryHoleOnTheCircleAtItsAngleToTheDepth) {
   SKIP_WITHOUT_RS274();
-  test::FailureBudget budget;
-  for (const DrillCase& c : Grid()) {
-    SCOPED_TRACE(c.Describe());
-    test::QuietPage<TFrame8> run;
+  const auto enter = [](const DrillCase& c, test::QuietPage<TFrame8>& run) {
     c.Enter(run.page, run.holes);
-    run.page.Button1Click();
-    ASSERT_EQ(run.page.Error(), 0);
-    if (!budget.Check(run.page.Memo1().Lines(), [&](const test::Trace& t) { CheckHoles(t, c); }))
-      return;
-  }
+  };
+  test::RunCases<TFrame8>(Grid(), enter, CheckHoles);
 }
 
 }  // namespace

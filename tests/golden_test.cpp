@@ -1,7 +1,8 @@
 // Golden cases: each folder tests/golden/<page>/<case> holds the arguments of
 // one verlo-gcode run (`args`, one a line) and what it must give: the listing
-// as saved (`expected.tap`), the message lines (`expected.stderr`) and the
-// exit status (`status`); a missing stderr or status file means none and 0.
+// as saved (`expected.tap`), the message lines (`expected.stderr`), what it
+// prints (`expected.stdout`, the control list of --controls) and the exit
+// status (`status`); a missing stderr, stdout or status file means none and 0.
 // VERLO_UPDATE_GOLDEN=1 rewrites the expected files from the program's output,
 // for review with git diff. Every listing is also read by LinuxCNC's rs274,
 // unless the case folder holds a file `no-interpreter` saying why not.
@@ -97,6 +98,7 @@ TEST_P(Golden, Case) {
   if (std::getenv("VERLO_UPDATE_GOLDEN")) {
     WriteOrRemove(dir / "expected.tap", tap, wrote);
     WriteOrRemove(dir / "expected.stderr", run.err, !run.err.empty());
+    WriteOrRemove(dir / "expected.stdout", run.out, !run.out.empty());
     WriteOrRemove(dir / "status", std::to_string(run.status) + "\n", run.status != 0);
     return;
   }
@@ -105,6 +107,8 @@ TEST_P(Golden, Case) {
   EXPECT_EQ(run.status, hasStatus ? std::stoi(status) : 0) << run.err;
   const std::string err = ReadFile(dir / "expected.stderr");
   EXPECT_TRUE(run.err == err) << "messages differ at " << FirstDifference(err, run.err, false);
+  const std::string out = ReadFile(dir / "expected.stdout");
+  EXPECT_TRUE(run.out == out) << "output differs at " << FirstDifference(out, run.out, false);
   const std::string expectedTap = ReadFile(dir / "expected.tap", &hasTap);
   EXPECT_EQ(wrote, hasTap) << (wrote ? "a listing was written" : "no listing was written");
   if (hasTap && wrote) {

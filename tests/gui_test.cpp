@@ -45,11 +45,20 @@ class GuiTest : public QObject {
       if (!w) qFatal("no widget %s", name);
       return w;
     }
-    QWidget* CutCircle() {
+    // Chooses the combo's item and returns the page it shows.
+    QWidget* Choose(int item, const char* page) {
       auto* combo = Get<QComboBox>("ComboBox1");
-      combo->setCurrentIndex(3);
-      emit combo->activated(3);
-      return Get<QWidget>("Frame51");
+      combo->setCurrentIndex(item);
+      emit combo->activated(item);
+      return Get<QWidget>(page);
+    }
+    QWidget* CutCircle() { return Choose(3, "Frame51"); }
+    // Opens the About box by its button.
+    QWidget* About() {
+      QTest::mouseClick(Get<QPushButton>("Button1"), Qt::LeftButton);
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "AboutBox") return w;
+      qFatal("no About box");
     }
   };
 
@@ -127,12 +136,15 @@ class GuiTest : public QObject {
     QCOMPARE(memo->toPlainText(), series);  // series mode: the earlier program stays
   }
 
-  void circularPocketShowsItsStepOverAndCreates() {
+  void circularPocketAndItsStepsInTheEditor() {
     Fixture f;
-    auto* combo = f.Get<QComboBox>("ComboBox1");
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
-    QWidget* page = f.Get<QWidget>("Frame31");
+    auto* accumulate = f.Get<QCheckBox>("CheckBox2");
+    auto* editorButton = f.Get<QPushButton>("Button2");
+    QVERIFY(accumulate->isEnabled() && !editorButton->isEnabled());
+    QVERIFY(accumulate->toolTip().contains("körzseb"));
+    QTest::mouseClick(accumulate, Qt::LeftButton);
+    QVERIFY(editorButton->isEnabled());
+    QWidget* page = f.Choose(1, "Frame31");
     QVERIFY(page->isVisible());
     QVERIFY(!f.Get<QLabel>("Image1", page)->pixmap().isNull());
     QCOMPARE(f.Get<QLabel>("Label10", page)->text(),
@@ -142,25 +154,9 @@ class GuiTest : public QObject {
     QVERIFY(!f.Get<QLabel>("Label15", page)->isEnabled());
     QVERIFY(!f.Get<QLabel>("Label16", page)->isEnabled());
     QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
-    auto* memo = f.Get<QPlainTextEdit>("Memo1", page);
-    QVERIFY(memo->toPlainText().contains("G2 Y0.0000 X7.5000 R7.5000 F300\n(főciklus vége)"));
-    QVERIFY(!memo->toPlainText().contains("T1 M6"));
-    QVERIFY(f.messages.shown.empty());
-  }
-
-  void accumulatedPocketsShowInTheEditor() {
-    Fixture f;
-    auto* accumulate = f.Get<QCheckBox>("CheckBox2");
-    auto* editorButton = f.Get<QPushButton>("Button2");
-    QVERIFY(accumulate->isEnabled() && !editorButton->isEnabled());
-    QVERIFY(accumulate->toolTip().contains("körzseb"));
-    QTest::mouseClick(accumulate, Qt::LeftButton);
-    QVERIFY(editorButton->isEnabled());
-    auto* combo = f.Get<QComboBox>("ComboBox1");
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
-    QWidget* page = f.Get<QWidget>("Frame31");
-    QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
+    const QString listing = f.Get<QPlainTextEdit>("Memo1", page)->toPlainText();
+    QVERIFY(listing.contains("G2 Y0.0000 X7.5000 R7.5000 F300\n(főciklus vége)"));
+    QVERIFY(!listing.contains("T1 M6"));
     f.Get<QLineEdit>("Edit1", page)->setText("40");
     QTest::mouseClick(f.Get<QPushButton>("Button1", page), Qt::LeftButton);
     QTest::mouseClick(editorButton, Qt::LeftButton);
@@ -172,14 +168,12 @@ class GuiTest : public QObject {
     const QString joined = f.Get<QPlainTextEdit>("RichEdit1", editor)->toPlainText();
     QCOMPARE(joined.count("(Körzseb - circular pocket)"), 2);
     QVERIFY(joined.contains("\n\n(-------------------- next step --------------------)\n\n"));
+    QVERIFY(f.messages.shown.empty());
   }
 
   void rectanglePocketShowsItsStepOver() {
     Fixture f;
-    auto* combo = f.Get<QComboBox>("ComboBox1");
-    combo->setCurrentIndex(2);
-    emit combo->activated(2);
-    QWidget* page = f.Get<QWidget>("Frame41");
+    QWidget* page = f.Choose(2, "Frame41");
     QVERIFY(page->isVisible());
     QCOMPARE(f.Get<QLabel>("Label4", page)->text(), QString("50 %"));
     QCOMPARE(f.Get<QLabel>("Label5", page)->text(), QString("2,5000 mm"));
@@ -192,9 +186,7 @@ class GuiTest : public QObject {
     QVERIFY(
         f.Get<QPlainTextEdit>("Memo1", page)->toPlainText().contains("(oldalirányú fogás 40%)"));
     // Cut rectangle: the refused tool diameter is shown as "0".
-    combo->setCurrentIndex(4);
-    emit combo->activated(4);
-    QWidget* cut = f.Get<QWidget>("Frame71");
+    QWidget* cut = f.Choose(4, "Frame71");
     f.Get<QLineEdit>("Edit_sz_", cut)->clear();
     QTest::mouseClick(f.Get<QPushButton>("Button1", cut), Qt::LeftButton);
     QCOMPARE(f.Get<QLineEdit>("Edit_sz_", cut)->text(), QString("0"));
@@ -294,22 +286,6 @@ class GuiTest : public QObject {
     QCOMPARE(x->text().size(), 40);
   }
 
-  void windowsOpenCentredAndTheProgramEndsWithItsMainWindow() {
-    Fixture f;
-    const QPoint centre = f.window.screen()->availableGeometry().center();
-    // within the frame
-    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <= 4);
-    QCOMPARE(f.Get<QPlainTextEdit>("Memo1")->toPlainText(), QString("1"));
-    QTest::mouseClick(f.Get<QPushButton>("Button1"), Qt::LeftButton);
-    QWidget* about = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == "AboutBox") about = w;
-    QVERIFY(about && about->isVisible());
-    QVERIFY((about->frameGeometry().center() - centre).manhattanLength() <= 4);  // within the frame
-    f.window.close();  // the title bar's close
-    QVERIFY(!about->isVisible());
-  }
-
   // The selector window alone: the boxes where the page put them, the two
   // buttons reported.
   void holeSelectorPlacesAndReportsTheBoxes() {
@@ -324,17 +300,16 @@ class GuiTest : public QObject {
     QCOMPARE(dialog.size(), QSize(584, 561));
     QCOMPARE(dialog.findChild<QPushButton*>("Button1")->geometry(), QRect(432, 8, 144, 25));
     QCOMPARE(dialog.findChild<QPushButton*>("Button2")->text(), QString("Adat rendben"));
-    dialog.Show({{280, 80, 120, "X0,0000 Y10,0000"}, {80, 280, 30, "2."}, {480, 280, 10, ""}},
-                events);
+    const std::vector<HoleBox> boxes = {
+        {280, 80, 120, "X0,0000 Y10,0000"}, {80, 280, 30, "2."}, {480, 280, 10, ""}};
+    dialog.Show(boxes, events);
     QVERIFY(dialog.isVisible() && !dialog.isModal());
-    QCOMPARE(dialog.Boxes().size(), size_t{3});
-    const QRect expected[] = {{280, 80, 120, 0}, {80, 280, 30, 0}, {480, 280, 10, 0}};
-    const QString captions[] = {"X0,0000 Y10,0000", "2.", ""};
-    for (size_t i = 0; i < 3; ++i) {
+    QCOMPARE(dialog.Boxes().size(), boxes.size());
+    for (size_t i = 0; i < boxes.size(); ++i) {
       QCheckBox* box = dialog.Boxes()[i];
-      QCOMPARE(box->pos(), expected[i].topLeft());
-      QCOMPARE(box->width(), expected[i].width());
-      QCOMPARE(box->text(), captions[i]);
+      QCOMPARE(box->pos(), QPoint(boxes[i].left, boxes[i].top));
+      QCOMPARE(box->width(), boxes[i].width);
+      QCOMPARE(box->text().toStdString(), boxes[i].caption);
       QVERIFY(box->isChecked() && box->isVisible());
     }
     dialog.Boxes()[1]->setChecked(false);
@@ -354,10 +329,7 @@ class GuiTest : public QObject {
   // to the main window.
   void drillingPageWithItsHoleSelector() {
     Fixture f;
-    auto* combo = f.Get<QComboBox>("ComboBox1");
-    combo->setCurrentIndex(5);
-    emit combo->activated(5);
-    QWidget* page = f.Get<QWidget>("Frame81");
+    QWidget* page = f.Choose(5, "Frame81");
     QVERIFY(page->isVisible());
     QVERIFY(!f.Get<QRadioButton>("RadioGroup1_2", page)->isEnabled());
     f.Get<QLineEdit>("Edit_drc_", page)->setText("4");
@@ -383,9 +355,7 @@ class GuiTest : public QObject {
              qPrintable(listing));
     QVERIFY(listing.contains("T7 M6"));
     // The rectangular drilling page: laid out alike, nothing enabled.
-    combo->setCurrentIndex(6);
-    emit combo->activated(6);
-    QWidget* disabled = f.Get<QWidget>("Frame101");
+    QWidget* disabled = f.Choose(6, "Frame101");
     QCOMPARE(f.Get<QLabel>("Label_title", disabled)->text(),
              QString("Fúrás kör mentén (drill circular bolt pattern)"));
     QVERIFY(!f.Get<QPushButton>("Button1", disabled)->isEnabled());
@@ -393,13 +363,16 @@ class GuiTest : public QObject {
     QVERIFY(!f.Get<QPlainTextEdit>("Memo1", disabled)->isEnabled());
   }
 
-  void aboutBoxConsoleOpensWithLAndClosesWithH() {
+  // Both windows open centred; the About box's console opens with "l" and
+  // closes with "h"; the program ends with its main window.
+  void aboutBoxAndItsConsole() {
     Fixture f;
-    QTest::mouseClick(f.Get<QPushButton>("Button1"), Qt::LeftButton);
-    QWidget* about = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == "AboutBox") about = w;
-    QVERIFY(about && about->isVisible());
+    const QPoint centre = f.window.screen()->availableGeometry().center();
+    QVERIFY((f.window.frameGeometry().center() - centre).manhattanLength() <= 4);  // the frame's
+    QCOMPARE(f.Get<QPlainTextEdit>("Memo1")->toPlainText(), QString("1"));
+    QWidget* about = f.About();
+    QVERIFY(about->isVisible());
+    QVERIFY((about->frameGeometry().center() - centre).manhattanLength() <= 4);
     QCOMPARE(about->size(), QSize(280, 324));
     QVERIFY(!f.Get<QLabel>("ProgramIcon", about)->pixmap().isNull());
     QCOMPARE(f.Get<QLabel>("Version", about)->text(), QString("Verzió " VERLO_VERSION));
@@ -432,6 +405,9 @@ class GuiTest : public QObject {
     QTest::mouseClick(f.Get<QPushButton>("Button3", about), Qt::LeftButton);
     QCOMPARE(memo2->toPlainText(), QString());
     QTest::mouseClick(ok, Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+    QVERIFY(f.About()->isVisible());
+    f.window.close();  // the title bar's close
     QVERIFY(!about->isVisible());
   }
 

@@ -14,11 +14,7 @@ namespace verlo {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-struct RecordingLog : HostLinkLog {
-  void Add(const std::string& line) override { lines.push_back(line); }
-  Lines lines;
-};
+using test::RecordingLog;
 
 class HostLinkTest : public ::testing::Test {
  protected:
@@ -48,10 +44,7 @@ TEST_F(HostLinkTest, ConvertDotReadsTheFirst15CharactersWithPointOrComma) {
       {"X: 1.5", "1,5", 1.5},
       {"+7 mm", "7", 7},
       {"X:    1234567890123", "123456789", 123456789},  // the rest lies past character 15
-      {std::string("4\0"
-                   "2",
-                   3),
-       "4", 4},  // a NUL ends the text
+      {std::string{'4', '\0', '2'}, "4", 4},            // a NUL ends the text
       {"1.2E-3", "1,2-3", std::nullopt},
       {"Z", "", std::nullopt},
       {"", "", std::nullopt},

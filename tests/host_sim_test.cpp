@@ -7,8 +7,9 @@
 
 #include "hostlink/host_link.h"
 #include "shell/main_window_model.h"
-#include "support/background_program.h"
+#include "support/fake_host.h"
 #include "support/recording_messages.h"
+#include "support/run_program.h"
 #include "support/temp_drive.h"
 
 namespace verlo {
@@ -24,11 +25,6 @@ class PatientClock : public Clock {
   void Sleep(int milliseconds) override { SystemClock().Sleep(std::max(milliseconds, 200)); }
 };
 
-struct Log : HostLinkLog {
-  void Add(const std::string& line) override { lines.push_back(line); }
-  std::vector<std::string> lines;
-};
-
 class HostSimulator : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(sim.WaitForOutput("watching ")) << sim.Output(); }
@@ -41,7 +37,7 @@ TEST_F(HostSimulator, ReportsThePositionAfterACommand) {
   DiskFileSystem files;
   PatientClock clock;
   ShellState shell;
-  Log log;
+  test::RecordingLog log;
   Listing readBuffer, echo;
   const HostLinkPaths paths = MakeHostLinkPaths("C:\\VERLO");
   HostLinkRoutines link(files, clock, shell, log, readBuffer, echo, paths);

@@ -22,13 +22,11 @@ using test::Trace;
 constexpr double kTol = 1.0001e-4;
 
 // One thread as the user enters it.
-struct Case {
+struct Case : test::CaseOptions {
   std::string x = "0", y = "0", z = "0", pitch = "1,5", depth = "1,5", diameter = "20";
   std::string length = "10", tool = "8", step = "0,6";  // step "": "nincs"
   int nut = 0, left = 0, bottomUp = 0;
   bool startRing = false, endRing = false;
-  int coolant = 0, m4 = 0;
-  bool noTool = false, comments = true;
 
   void Enter(WizardPage& page) const {
     const std::pair<const char*, std::string> texts[] = {
@@ -134,12 +132,12 @@ void CheckThread(const Trace& t, const Case& c) {
 
 // Each geometry external and internal, both hands, both directions.
 std::vector<Case> Grid() {
-  std::vector<Case> geometries(4);
-  geometries[1] = {"100", "-50", "-5", "1", "0,6", "12", "12", "6", ""};
+  std::vector<Case> geometries(4);  // the options first, set below
+  geometries[1] = {{}, "100", "-50", "-5", "1", "0,6", "12", "12", "6", ""};
   geometries[1].startRing = true;
-  geometries[2] = {"-33,3333", "12,5", "12,5", "0,75", "0,9", "30", "8,3", "10", "0,3"};
+  geometries[2] = {{}, "-33,3333", "12,5", "12,5", "0,75", "0,9", "30", "8,3", "10", "0,3"};
   geometries[2].endRing = true;
-  geometries[3] = {"0", "0", "0", "2", "1,2", "16,5", "3", "4", "-0,5"};
+  geometries[3] = {{}, "0", "0", "0", "2", "1,2", "16,5", "3", "4", "-0,5"};
   geometries[3].startRing = geometries[3].endRing = true;
   std::vector<Case> cases;
   for (const Case& g : geometries)
@@ -148,11 +146,7 @@ std::vector<Case> Grid() {
       c.nut = kind & 1;
       c.left = kind >> 1 & 1;
       c.bottomUp = kind >> 2 & 1;
-      const int n = static_cast<int>(cases.size());
-      c.coolant = n % 3;
-      c.m4 = n / 3 % 2;
-      c.noTool = n % 5 == 4;
-      c.comments = n % 4 != 1;
+      c.VaryOptions(static_cast<int>(cases.size()));
       cases.push_back(c);
     }
   return cases;
@@ -160,15 +154,7 @@ std::vector<Case> Grid() {
 
 TEST(ThreadMillingInterpreter, GridOfThreads) {
   SKIP_WITHOUT_RS274();
-  test::FailureBudget budget;
-  for (const Case& c : Grid()) {
-    SCOPED_TRACE(c.Describe());
-    test::QuietPage<TFrame11> run;
-    c.Enter(run.page);
-    run.page.Button1Click();
-    ASSERT_TRUE(run.page.LastCreateWrote());
-    if (!budget.Check(run.page.Memo1().Lines(), [&](const Trace& t) { CheckThread(t, c); })) return;
-  }
+  test::RunGrid<TFrame11>(Grid(), CheckThread);
 }
 
 }  // namespace

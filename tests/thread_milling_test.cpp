@@ -36,19 +36,16 @@ TEST_F(ThreadMilling, NoneBoxesEnableNothing) {
   for (const char* name : {"Edit_szc_", "Edit_szsz_", "Edit_ff_"})
     EXPECT_TRUE(page.Find(name)->enabled) << name;
   // Ticked, their fields are not read at all.
-  Set("Edit_szc_", "x");
-  Set("Edit_szsz_", "");
+  Set({{"Edit_szc_", "x"}, {"Edit_szsz_", ""}});
   EXPECT_FALSE(Create().empty());
   EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ThreadMilling, RefusedFieldsKeepTheValuesAcceptedBefore) {
-  Set("Edit_zm_", "2");
-  Set("Edit_sz_", "6");
+  Set({{"Edit_zm_", "2"}, {"Edit_sz_", "6"}});
   const size_t first = Create().size();
-  Set("Edit_zm_", "0");
-  Set("Edit_sz_", "-6");
-  Set("Edit_r_", "7");                // compared with the tool kept: 6
+  // The diameter 7 is compared with the tool kept: 6.
+  Set({{"Edit_zm_", "0"}, {"Edit_sz_", "-6"}, {"Edit_r_", "7"}});
   EXPECT_EQ(Create().size(), first);  // nothing appended
   EXPECT_EQ(messages.Texts(), (Lines{"Menetemelkedés \"0\", vagy nem adtál meg értéket.",
                                      "A szerszám átmérője nem lehet negatív."}));
@@ -75,8 +72,7 @@ TEST_F(ThreadMilling, TurnsPerPass) {
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.pitch) + " x " + r.length + (r.bottomUp ? " bottom-up" : ""));
     Radio("RadioGroup_upto", r.bottomUp);
-    Set("Edit_zm_", r.pitch);
-    Set("Edit_ml_", r.length);
+    Set({{"Edit_zm_", r.pitch}, {"Edit_ml_", r.length}});
     page.Button2Click();
     const Lines& l = Create();
     if (r.turns < 0) {
@@ -103,9 +99,7 @@ TEST_F(ThreadMilling, InternalToolFit) {
   Radio("RadioGroup_cs_", 1);
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.diameter) + " tool " + r.tool + " depth " + r.depth);
-    Set("Edit_r_", r.diameter);
-    Set("Edit_sz_", r.tool);
-    Set("Edit_m_", r.depth);
+    Set({{"Edit_r_", r.diameter}, {"Edit_sz_", r.tool}, {"Edit_m_", r.depth}});
     Create();
     EXPECT_EQ(page.LastCreateWrote(), r.fits);
     EXPECT_EQ(messages.Texts(), r.fits ? Lines{} : Lines{kNutToolTooLargeMessage});

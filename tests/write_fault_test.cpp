@@ -42,8 +42,7 @@ const Writer kWriters[] = {
     {"SendPath", Action::Send, "VERLO/Wizards/Omnibus/file.txt", "C:\\out\\prog.tap\r\n"},
     {"SendSignal", Action::Send, "VERLO/Wizards/Omnibus/adatcsere.txt", "L", true},
     {"ExitSignal", Action::Exit, "VERLO/Wizards/Omnibus/adatcsere.txt", "E"},
-    {"CliOutput", Action::Cli, "out/prog.tap", nullptr},
-};
+    {"CliOutput", Action::Cli, "out/prog.tap", nullptr}};
 
 enum class Fault {
   MissingFolder,
@@ -61,18 +60,16 @@ enum class Fault {
 const struct {
   const char* name;
   const char* reason;
-} kFaults[] = {
-    {"MissingFolder", "No such file or directory"},
-    {"ReadOnlyFolder", "Permission denied"},
-    {"FullDisk", "No space left on device"},
-    {"Directory", "Is a directory"},
-    {"Device", "Is a device, not a regular file"},
-    {"DeviceLink", "Is a device, not a regular file"},
-    {"Fifo", "Is a FIFO, not a regular file"},
-    {"WriteProtected", "Permission denied"},
-    {"Link", ""},
-    {"DanglingLink", ""},
-};
+} kFaults[] = {{"MissingFolder", "No such file or directory"},
+               {"ReadOnlyFolder", "Permission denied"},
+               {"FullDisk", "No space left on device"},
+               {"Directory", "Is a directory"},
+               {"Device", "Is a device, not a regular file"},
+               {"DeviceLink", "Is a device, not a regular file"},
+               {"Fifo", "Is a FIFO, not a regular file"},
+               {"WriteProtected", "Permission denied"},
+               {"Link", ""},
+               {"DanglingLink", ""}};
 
 struct Case {
   const Writer* writer;
@@ -81,19 +78,14 @@ struct Case {
     return std::string(writer->name) + "_" + kFaults[static_cast<int>(fault)].name;
   }
 };
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << c.Name();
-}
 
-std::string ListingPath(const TempDrive& d) {
-  return d.Root() + "/out/prog.tap";
-}
-std::string Side(const TempDrive& d) {
-  return d.Root() + "/side";
-}
-std::string Target(const Case& c, const TempDrive& d) {
-  return d.Root() + "/" + c.writer->file;
-}
+// The drive's places: the listing, a folder beside the host's, a case's file.
+struct Places {
+  const TempDrive& d;
+  std::string Listing() const { return d.Root() + "/out/prog.tap"; }
+  std::string Side() const { return d.Root() + "/side"; }
+  std::string Target(const Case& c) const { return d.Root() + "/" + c.writer->file; }
+};
 
 void Put(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -107,10 +99,11 @@ std::string MakeDevice(const std::string& path) {
 
 // Runs in the child before the write. Returns why the case cannot run here.
 std::string Prepare(const Case& c, const TempDrive& d) {
-  const std::string target = Target(c, d), folder = fs::path(target).parent_path();
-  const std::string out = fs::path(ListingPath(d)).parent_path();
+  const Places at{d};
+  const std::string target = at.Target(c), folder = fs::path(target).parent_path();
+  const std::string out = fs::path(at.Listing()).parent_path();
   fs::create_directories(out);
-  fs::create_directories(Side(d));
+  fs::create_directories(at.Side());
   // Open to "nobody", so that only the fault stops a write.
   fs::permissions(d.Root(), fs::perms(0755));
   fs::permissions(d.Host(), fs::perms::all);
@@ -130,7 +123,7 @@ std::string Prepare(const Case& c, const TempDrive& d) {
       return MakeDevice(target);
     case Fault::DeviceLink: {
       // Root links to a node of its own; others to /dev/null, which they cannot replace.
-      const std::string own = Side(d) + "/null";
+      const std::string own = at.Side() + "/null";
       fs::create_symlink(MakeDevice(own).empty() ? own : "/dev/null", target);
       return "";
     }
@@ -146,11 +139,11 @@ std::string Prepare(const Case& c, const TempDrive& d) {
       test::Fill(folder);
       return "";
     case Fault::Link:
-      Put(Side(d) + "/real", "old");
-      fs::create_symlink(fs::relative(Side(d) + "/real", folder), target);
+      Put(at.Side() + "/real", "old");
+      fs::create_symlink(fs::relative(at.Side() + "/real", folder), target);
       return "";
     case Fault::DanglingLink:
-      fs::create_symlink(Side(d) + "/new", target);
+      fs::create_symlink(at.Side() + "/new", target);
       return "";
   }
   return "";
@@ -188,12 +181,12 @@ Outcome Write(Action action, const TempDrive& d) {
   form.ComboBox1Change(3);
   form.Page(3)->Fire("Button1");
   form.CheckBox1Click(action == Action::Save);
-  dialog.answers = {ListingPath(d)};
+  dialog.answers = {Places{d}.Listing()};
   Outcome o;
   switch (action) {
     case Action::Cli: {
       std::ostringstream out, err;
-      o.completed = RunCli({"cut-circle", "-o", ListingPath(d)}, out, err, files) == kCliWrote;
+      o.completed = RunCli({"cut-circle", "-o", Places{d}.Listing()}, out, err, files) == kCliWrote;
       o.message = err.str().substr(0, err.str().find('\n'));
       return o;
     }
@@ -219,13 +212,14 @@ Outcome Write(Action action, const TempDrive& d) {
 // The one assertion of a case: refused with its message and nothing changed
 // but what the action wrote before the failing file; or written through the link.
 void ExpectWritten(const Case& c, const TempDrive& d) {
-  const std::string target = Target(c, d), reason = kFaults[static_cast<int>(c.fault)].reason;
+  const Places at{d};
+  const std::string target = at.Target(c), reason = kFaults[static_cast<int>(c.fault)].reason;
   auto before = Snapshot(d.Root());
   const Outcome o = Write(c.writer->action, d);
   auto after = Snapshot(d.Root());
   if (reason.empty()) {
     EXPECT_TRUE(o.completed) << o.message;
-    const std::string real = Side(d) + (c.fault == Fault::Link ? "/real" : "/new");
+    const std::string real = at.Side() + (c.fault == Fault::Link ? "/real" : "/new");
     EXPECT_EQ(
         TempDrive::Read(real),
         c.writer->expected
@@ -243,7 +237,7 @@ void ExpectWritten(const Case& c, const TempDrive& d) {
       << o.message;
   EXPECT_TRUE(o.listingKept);
   if (c.writer->afterListing) {  // file.txt and the listing went out before
-    for (const std::string& sent : {d.Host() + "/file.txt", ListingPath(d)}) {
+    for (const std::string& sent : {d.Host() + "/file.txt", at.Listing()}) {
       EXPECT_TRUE(after.erase(sent)) << sent;
       before.erase(sent);
     }

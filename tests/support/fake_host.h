@@ -10,12 +10,19 @@
 #include <string>
 #include <vector>
 
+#include "hostlink/host_link.h"
 #include "hostlink/host_paths.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "tools/host_sim/simulated_host.h"
 
 namespace verlo::test {
+
+// The host-link log as lines.
+struct RecordingLog : HostLinkLog {
+  void Add(const std::string& line) override { lines.push_back(line); }
+  std::vector<std::string> lines;
+};
 
 class FakeClock : public Clock {
  public:

@@ -24,7 +24,7 @@ double MillingCase::MaxStep() const {
   return step.empty() ? d : std::min(d, std::fabs(Num(step)));
 }
 
-void MillingCase::VaryOptions(int n) {
+void CaseOptions::VaryOptions(int n) {
   coolant = n % 3;
   m4 = n / 3 % 2;
   noTool = n % 5 == 4;

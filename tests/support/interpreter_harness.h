@@ -22,6 +22,7 @@
 namespace verlo::test {
 
 using Lines = std::vector<std::string>;
+constexpr double kPi = 3.14159265358979323846;
 
 // A number as typed on a page, decimal comma or point.
 double Num(std::string text);
@@ -37,8 +38,16 @@ inline constexpr CaseControls kMillingControls{
     "Edit_sz_",       "CheckBox_szc_",  "Edit_szc_",     "CheckBox_szsz_",  "CheckBox_msg_",
     "RadioGroup_cw_", "RadioGroup_zi_", "RadioGroup_h_", "RadioGroup_m34_", "RadioGroup_s_"};
 
+// The options of a program: coolant, spindle sense, tool change, comments.
+struct CaseOptions {
+  int coolant = 0, m4 = 0;
+  bool noTool = false, comments = true;
+  // Each option taken in turn by the n-th case of a grid.
+  void VaryOptions(int n);
+};
+
 // The fields every milling page has, as text the user types.
-struct MillingCase {
+struct MillingCase : CaseOptions {
   virtual ~MillingCase() = default;
 
   std::string x = "0", y = "0", z = "0", safe = "5";
@@ -46,15 +55,10 @@ struct MillingCase {
   std::string step;  // empty: "nincs"
   int ccw = 0;       // RadioGroup_cw_
   int entry = 1;     // RadioGroup_zi_: 0 straight down, 1 on a ramp or helix
-  int coolant = 0, m4 = 0;
-  bool noTool = false, comments = true;
 
   double Z0() const { return Num(z); }
   double Bottom() const { return Num(z) + Num(depth); }
   double MaxStep() const;
-  // Coolant, spindle sense, tool change and comments taken in turn by the
-  // n-th case of a grid.
-  void VaryOptions(int n);
 
   // Sets the controls: the shared fields, the page's own, then the check
   // boxes and radio groups.
@@ -77,18 +81,25 @@ struct RectangleCase : MillingCase {
   std::string Shape() const override;
 };
 
-// A rectangle from its corner at x, y, z, xd by yd, cut with a `tool`.
-template <class Case = RectangleCase>
-Case Rectangle(std::string x, std::string y, std::string z, std::string xd, std::string yd,
-               std::string tool, std::string safe = "5") {
+// A case at x, y, z with a safe height, cut with a `tool`.
+template <class Case>
+Case Placed(std::string x, std::string y, std::string z, std::string tool, std::string safe) {
   Case c;
   c.x = x;
   c.y = y;
   c.z = z;
+  c.tool = tool;
   c.safe = safe;
+  return c;
+}
+
+// A rectangle from its corner at x, y, z, xd by yd, cut with a `tool`.
+template <class Case = RectangleCase>
+Case Rectangle(std::string x, std::string y, std::string z, std::string xd, std::string yd,
+               std::string tool, std::string safe = "5") {
+  Case c = Placed<Case>(x, y, z, tool, safe);
   c.xd = xd;
   c.yd = yd;
-  c.tool = tool;
   return c;
 }
 
@@ -181,17 +192,28 @@ class FailureBudget {
   int failed_ = 0;
 };
 
-// Runs the cases one by one, each on a fresh page.
-template <class Page, class Case, class CheckFn>
-void RunGrid(const std::vector<Case>& cases, CheckFn check) {
+// Runs the cases one by one, each entered by `enter` on a fresh page, and
+// `check` over the trace of each program.
+template <class Page, class Case, class EnterFn, class CheckFn>
+void RunCases(const std::vector<Case>& cases, EnterFn enter, CheckFn check) {
   FailureBudget budget;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Describe());
     QuietPage<Page> run;
-    const Lines& lines = run.Create(c);
+    enter(c, run);
+    run.page.Button1Click();
     ASSERT_EQ(run.page.Error(), 0);
-    if (!budget.Check(lines, [&](const Trace& trace) { check(trace, c); })) return;
+    ASSERT_TRUE(run.page.LastCreateWrote());
+    const auto checkCase = [&](const Trace& trace) { check(trace, c); };
+    if (!budget.Check(run.page.Memo1().Lines(), checkCase)) return;
   }
+}
+
+// Runs cases that enter themselves (`Enter(page)`).
+template <class Page, class Case, class CheckFn>
+void RunGrid(const std::vector<Case>& cases, CheckFn check) {
+  RunCases<Page>(
+      cases, [](const Case& c, QuietPage<Page>& run) { c.Enter(run.page); }, check);
 }
 
 // Series mode: the cases entered one after another on one page, with

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "gcode/numbers.h"
 #include "support/recording_messages.h"
 #include "wizards/common/page_context.h"
 
@@ -48,11 +51,27 @@ inline ::testing::AssertionResult Has(const Lines& l, const Lines& block) {
   return failure;
 }
 
+// A recorded step as lines: number, wizard index and title; the start and
+// fourth value; each parameter "caption=value" up to the first empty slot.
+inline Lines StepLines(const step_data& s) {
+  Lines l = {std::to_string(s.number) + " " + std::to_string(s.wizard) + " " + s.title,
+             "X" + FloatToStr(s.x) + " Y" + FloatToStr(s.y) + " Z" + FloatToStr(s.z) + " W" +
+                 FloatToStr(s.w)};
+  for (const param_data& p : s.params) {
+    if (p.caption.empty()) break;
+    l.push_back(p.caption + "=" + FloatToStr(p.value));
+  }
+  return l;
+}
+
 template <class Page>
 class PageFixture : public ::testing::Test {
  protected:
   PageFixture() { page.StartUp(); }
   void Set(const std::string& name, const std::string& text) { page.Find(name)->text = text; }
+  void Set(std::initializer_list<std::pair<const char*, std::string>> texts) {
+    for (const auto& [name, text] : texts) Set(name, text);
+  }
   void Check(const std::string& name, bool on) {
     page.Find(name)->checked = on;
     page.Fire(name);
@@ -70,6 +89,19 @@ class PageFixture : public ::testing::Test {
     messages.shown.clear();
     page.Button1Click();
     return page.Memo1().Lines();
+  }
+  // Accumulation on: creates until the store is full, then once more, which
+  // still writes its listing and says the store is full.
+  void FillTheStepStore() {
+    shell.accumulate = 1;
+    while (steps.Count() < StepStore::kCapacity) Create();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(Create().empty());
+    EXPECT_EQ(steps.Count(), StepStore::kCapacity);
+    EXPECT_EQ(
+        messages.shown,
+        (std::vector<Shown>{{"A göngyölítő tárolója megtelt: legfeljebb 101 lépés fér el benne.",
+                             "Figyelmeztetés"}}));
   }
   static Lines Block(const Lines& l, const std::string& first, size_t count) {
     return test::Block(l, first, count);
