@@ -46,7 +46,7 @@ void TAboutBox::Button1Click() {
   const std::string lacking = FirstCharacterNotInLocal8Bit(command);
   if (!shell_.standAlone && !lacking.empty()) {
     messages_.Show("A parancsban olyan karakter van, amelyet a VERLO nem tud kezelni: " + lacking,
-                   "Figyelmeztetés");
+                   kWarningCaption);
     return;
   }
   // A file or number error ends the action with the runtime's error box.

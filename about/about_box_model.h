@@ -47,7 +47,9 @@ class TAboutBox : private HostLinkLog {
   void SetEdit1(const std::string& text) { edit1_ = text; }
   const std::string& Edit1() const { return edit1_; }
   // Where the dump takes the drilling page's values from.
-  void SetDrillingSource(std::function<DrillingDump()> source) { drilling_ = std::move(source); }
+  void SetDrillingSource(std::function<const DrillValues&()> source) {
+    drilling_ = std::move(source);
+  }
 
   // What the view shows.
   bool MemosVisible() const { return memosVisible_; }
@@ -66,7 +68,10 @@ class TAboutBox : private HostLinkLog {
   Listing memo1_, memo2_, memo3_;
   HostLinkRoutines routines_;
   std::string edit1_;
-  std::function<DrillingDump()> drilling_ = [] { return DrillingDump{}; };
+  std::function<const DrillValues&()> drilling_ = []() -> const DrillValues& {
+    static const DrillValues none;
+    return none;
+  };
   bool memosVisible_ = false;
   std::optional<BoxSize> outerSize_;
 };

@@ -165,7 +165,7 @@ int Result(const Command& c, WizardPage& last, StepStore& steps, MessageBox& mes
   }
   if (!last.LastCreateWrote()) return kCliRefused;
   if (!last.SendRefusal().empty()) {
-    messages.Show(last.SendRefusal(), "Figyelmeztetés");
+    messages.Show(last.SendRefusal(), kWarningCaption);
     return kCliRefused;
   }
   lines = last.Memo1().Lines();
@@ -199,7 +199,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       return kCliWrote;
     }
     if (!c.outputFile.empty() && !FileNameAllowed(c.outputFile)) {
-      messages.Show(kFileNameRefusal, "Figyelmeztetés");
+      messages.Show(kFileNameRefusal, kWarningCaption);
       return kCliError;
     }
     shell.accumulate = c.accumulate ? 1 : 0;

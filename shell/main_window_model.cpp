@@ -38,7 +38,7 @@ TForm1::TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
   // The variable dump shows the drilling page's working values.
   for (const auto& page : pages_)
     if (const auto* drill = dynamic_cast<const TFrame8*>(page.get()))
-      about_.SetDrillingSource([drill] { return DumpOf(drill->Values()); });
+      about_.SetDrillingSource([drill]() -> const DrillValues& { return drill->Values(); });
 }
 
 std::string TForm1::HostFolder() const {
@@ -100,13 +100,13 @@ void TForm1::Button3Click() {
   if (!joined && (state_.wizardIndex < 1 || state_.wizardIndex > PageCount())) return;
   WizardPage* page = joined ? nullptr : pages_[static_cast<size_t>(state_.wizardIndex - 1)].get();
   if (page && !page->SendRefusal().empty()) {  // a listing that must not run alone
-    messages_.Show(page->SendRefusal(), "Figyelmeztetés");
+    messages_.Show(page->SendRefusal(), kWarningCaption);
     return;
   }
   const std::optional<std::string> chosen = dialog_.Run();
   if (!chosen || chosen->empty()) return;
   if (!FileNameAllowed(*chosen)) {
-    messages_.Show(kFileNameRefusal, "Figyelmeztetés");
+    messages_.Show(kFileNameRefusal, kWarningCaption);
     return;
   }
   const std::string path = WithTapSuffix(*chosen);
@@ -122,7 +122,7 @@ void TForm1::Button3Click() {
       if (!lacking.empty()) {
         messages_.Show(
             "Az útvonalban olyan karakter van, amelyet a VERLO nem tud kezelni: " + lacking,
-            "Figyelmeztetés");
+            kWarningCaption);
         return;
       }
       files_.WriteFile(folder + "/file.txt", Utf8ToLocal8Bit(hostView) + "\r\n");

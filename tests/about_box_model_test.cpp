@@ -123,21 +123,21 @@ _an[1,1..5]= 0°   X(_r_)0,0000   Y(_r_)0,0000   X0,0000   Y0,0000
 }
 
 TEST_F(AboutBox, DumpAfterADrillProgramWithASelection) {
-  DrillingDump d;
-  d.x = 10;
-  d.y = 20;
-  d.r = 12.5;
-  d.szc = 2.5;
-  d.rd = 25;
-  d.ancl = 3;
-  d.an = {{30, 10, 20, 0, 0},
-          {120, -6.25, 10.825317547305483, -0.5, 0.866},
-          {240, -6.25, -10.825317547305483, -0.5, -0.866},
-          {360, 12.5, 0, 1, 0},
-          {0, 99, 99, 0, 0},  // ends the table
-          {15, 1, 1, 0, 0}};
-  d.selected = {1, 0};  // hole 3 lies past the flags: skipped
-  about.SetDrillingSource([d] { return d; });
+  DrillValues d;
+  d.u8_x_ = 10;
+  d.u8_y_ = 20;
+  d.u8_r_ = 12.5;
+  d.u8_szc_ = 2.5;
+  d.u8_rd_ = 25;
+  d.u8_ancl = 3;
+  d.u8_an = {{30, 10, 20, 0, 0},
+             {120, -6.25, 10.825317547305483, -0.5, 0.866},
+             {240, -6.25, -10.825317547305483, -0.5, -0.866},
+             {360, 12.5, 0, 1, 0},
+             {0, 99, 99, 0, 0},  // ends the table
+             {15, 1, 1, 0, 0}};
+  d.selected = {0, 1, 0};  // hole 3 lies past the flags: skipped
+  about.SetDrillingSource([&d]() -> const DrillValues& { return d; });
   Mdi("G0 X1.5");
   about.Button3Click();
   about.Button2Click();

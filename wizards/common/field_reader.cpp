@@ -6,9 +6,6 @@
 
 namespace verlo {
 
-const char kErrorCaption[] = "Figyelmeztetés rossz paraméterezésről";
-const char kWarningCaption[] = "Figyelmeztetés";
-
 bool FieldReader::Blank(const char* name) const {
   return IsBlank(Text(name));
 }

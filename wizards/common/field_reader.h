@@ -7,12 +7,10 @@
 #include <string>
 #include <type_traits>
 
+#include "platform/app_name.h"
 #include "wizards/common/page_model.h"
 
 namespace verlo {
-
-extern const char kErrorCaption[];    // "Figyelmeztetés rossz paraméterezésről"
-extern const char kWarningCaption[];  // "Figyelmeztetés"
 
 // The largest magnitude a number field takes.
 inline constexpr long double kFieldLimit = 1000000;

@@ -103,11 +103,15 @@ std::function<void()> SeriesChanged(WizardPage& page, const char* group, Message
   };
 }
 
-void AddStartFields(WizardPage& page) {
-  page.Add(MakeEdit("Edit_x_", "X tengely kezdőpontja:", "0,0000"));
-  page.Add(MakeEdit("Edit_y_", "Y tengely kezdőpontja:", "0,0000"));
+void AddPointFields(WizardPage& page, const std::string& xyWord) {
+  page.Add(MakeEdit("Edit_x_", "X tengely " + xyWord + ":", "0,0000"));
+  page.Add(MakeEdit("Edit_y_", "Y tengely " + xyWord + ":", "0,0000"));
   page.Add(MakeEdit("Edit_z_", "Z tengely kezdőpontja:", "0,0000"));
   page.Add(MakeEdit("Edit_zsb_", "biztonsági Z: +", "5"));
+}
+
+void AddStartFields(WizardPage& page) {
+  AddPointFields(page, "kezdőpontja");
   page.Add(MakeEdit("Edit_m_", "Marás mélysége:", "-2,0000"));
 }
 

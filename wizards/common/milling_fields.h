@@ -81,7 +81,10 @@ std::function<void()> EnableWhileUnticked(WizardPage& page, const char* box,
 std::function<void()> SeriesChanged(WizardPage& page, const char* group, MessageBox& messages);
 
 // Control groups of the milling pages' forms.
-void AddStartFields(WizardPage& page);  // Edit_x_ .. Edit_m_
+// Edit_x_, Edit_y_ ("X tengely " + word, "kezdőpontja" or "középpontja"),
+// Edit_z_, Edit_zsb_.
+void AddPointFields(WizardPage& page, const std::string& xyWord);
+void AddStartFields(WizardPage& page);  // the point fields, then Edit_m_
 void AddToolDiameter(WizardPage& page);
 // The step-over as a percentage of the tool (ScrollBar1 at 50) with the
 // labels that show it, Label4 "%" and Label5 "mm". Returns the scroll bar.

@@ -13,8 +13,10 @@ void MillingPage::StartUp() {
 void MillingPage::Button1Click() {
   wrote_ = false;
   if (!SeriesMode()) Memo1().Clear();
-  CheckParameters();
-  ComputePath();
+  if (ReadsAfresh()) {
+    CheckParameters();
+    ComputePath();
+  }
   if (error_ == 0) {
     WriteComments();
     WriteProgram();

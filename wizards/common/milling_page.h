@@ -39,6 +39,9 @@ class MillingPage : public WizardPage {
  protected:
   // The series flag the last check stored: a create in series mode appends.
   virtual bool SeriesMode() const = 0;
+  // Whether "Létrehozás" reads and computes the page first; a page may
+  // create from values it holds pending (the drilling page's selection).
+  virtual bool ReadsAfresh() const { return true; }
   // Button1, Button2 and the handlers of the shared milling controls.
   void RegisterMillingHandlers();
 

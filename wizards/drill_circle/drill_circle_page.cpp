@@ -31,20 +31,6 @@ void TFrame8::Shown() {
   Find("RadioGroup1")->itemEnabled[2] = false;
 }
 
-void TFrame8::Button1Click() {
-  wrote_ = false;
-  if (!SeriesMode()) Memo1().Clear();
-  if (v_.u8_anc == 0 || error_ != 0) {
-    CheckParameters();
-    ComputePath();
-  }
-  if (error_ == 0) {
-    WriteComments();
-    WriteProgram();
-    wrote_ = true;
-  }
-}
-
 void TFrame8::CheckParameters() {
   error_ = 0;
   StartPoint start{v_.u8_x_, v_.u8_y_, v_.u8_z_, v_.u8_zsb_};

@@ -15,9 +15,6 @@ class TFrame8 : public MillingPage, private HoleSelectorEvents {
   void StartUp() override;
   // "Újra választ" disabled.
   void Shown() override;
-  // A pending hole table (after the selector, from a reading without
-  // errors) is written as it stands; otherwise the page is read afresh.
-  void Button1Click() override;
   void CheckParameters() override;
   void ComputePath() override { ComputeHoles(v_); }
   void WriteComments() override;
@@ -28,6 +25,9 @@ class TFrame8 : public MillingPage, private HoleSelectorEvents {
 
  protected:
   bool SeriesMode() const override { return v_.options.series != 0; }
+  // A pending hole table (after the selector, from a reading without
+  // errors) is written as it stands; otherwise the page is read afresh.
+  bool ReadsAfresh() const override { return v_.u8_anc == 0 || error_ != 0; }
 
  private:
   void HolesAccepted(const std::vector<bool>& ticked) override;

@@ -1,12 +1,11 @@
 #include "wizards/drill_circle/drill_form.h"
 
+#include "wizards/common/milling_fields.h"
+
 namespace verlo {
 
 void AddDrillCircleControls(WizardPage& page) {
-  page.Add(MakeEdit("Edit_x_", "X tengely középpontja:", "0,0000"));
-  page.Add(MakeEdit("Edit_y_", "Y tengely középpontja:", "0,0000"));
-  page.Add(MakeEdit("Edit_z_", "Z tengely kezdőpontja:", "0,0000"));
-  page.Add(MakeEdit("Edit_zsb_", "biztonsági Z: +", "5"));
+  AddPointFields(page, "középpontja");
   page.Add(MakeEdit("Edit_m_", "Fúrás mélysége:", "-10"));
   page.Add(MakeEdit("Edit_r_", "Kör átmérője:", "20"));
   page.Add(MakeEdit("Edit_db_", "Gyors vissza (Z pozíció):", "1"));
@@ -16,9 +15,7 @@ void AddDrillCircleControls(WizardPage& page) {
   page.Add(MakeEdit("Edit_sz_", "Szerszám átmérő:", "5"));
   page.Add(MakeEdit("Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "2"));
   page.Add(MakeCheck("CheckBox_szc_", "nincs", false, Placement::SameRow));
-  page.Add(MakeEdit("Edit_szsz_", "Szerszám száma:", "1"));
-  page.Add(MakeCheck("CheckBox_szsz_", "nincs", false, Placement::SameRow));
-  page.Add(MakeEdit("Edit_ff_", "Főorsó fordulata: ", "1000"));
+  AddToolNumber(page);
   page.Add(MakeEdit("Edit_g1_", "G1  feed:", "100"));
   // A freshly shown page offers "Minden furat" and "Furat kiválasztás".
   page.Add(MakeRadio("RadioGroup1", " Furat kiválasztó ",
@@ -29,8 +26,7 @@ void AddDrillCircleControls(WizardPage& page) {
   page.Add(MakeRadio("RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0));
   page.Add(MakeRadio("RadioGroup_s_", " Sorozat marás ", {"Csak egy kör ", "Több kör mentén"}, 0));
   page.Add(MakeCheck("CheckBox_msg_", "Megjegyzésekkel", true));
-  page.Add(MakeButton("Button1", "Létrehozás"));
-  page.Add(MakeButton("Button2", "Törlés", Placement::SameRow));
+  AddCreateAndClear(page);
 }
 
 TFrame10::TFrame10(PageContext& context) : WizardPage(context) {

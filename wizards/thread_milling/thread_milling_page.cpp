@@ -37,10 +37,7 @@ std::vector<long double> TurnLevels(long double startZ, long double pitch, long 
 }
 
 TFrame11::TFrame11(PageContext& context) : MillingPage(context) {
-  Add(MakeEdit("Edit_x_", "X tengely középpontja:", "0,0000"));
-  Add(MakeEdit("Edit_y_", "Y tengely középpontja:", "0,0000"));
-  Add(MakeEdit("Edit_z_", "Z tengely kezdőpontja:", "0,0000"));
-  Add(MakeEdit("Edit_zsb_", "biztonsági Z: +", "5"));
+  AddPointFields(*this, "középpontja");
   Add(MakeEdit("Edit_zm_", "Menetemelkedés:", "1,5"));
   Add(MakeEdit("Edit_m_", "Menet mélysége:", "1,5"));
   Add(MakeEdit("Edit_r_", "Menet átmérő (mm)", "20"));
@@ -48,9 +45,7 @@ TFrame11::TFrame11(PageContext& context) : MillingPage(context) {
   Add(MakeEdit("Edit_sz_", "Szerszám átmérő:", "8"));
   Add(MakeEdit("Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "0,6"));
   Add(MakeCheck("CheckBox_szc_", "nincs", false, Placement::SameRow));
-  Add(MakeEdit("Edit_szsz_", "Szerszám száma:", "1"));
-  Add(MakeCheck("CheckBox_szsz_", "nincs", false, Placement::SameRow));
-  Add(MakeEdit("Edit_ff_", "Főorsó fordulata: ", "1000"));
+  AddToolNumber(*this);
   Add(MakeEdit("Edit_g1_", "G1 feed:", "150"));
   Add(MakeEdit("Edit_g23_", "G2, G3 feed:", "300"));
   Add(MakeRadio("RadioGroup_cs_", " Menet kiválasztó ", {"Csavar", "Anya"}, 0));
