@@ -1,8 +1,8 @@
 #include "accumulate/editor.h"
 
-namespace verlo {
+#include "accumulate/joining.h"
 
-const char kStepSeparator[] = "(-------------------- next step --------------------)";
+namespace verlo {
 
 void TFrame13::Clear() {
   richEdit1_.Clear();
@@ -11,19 +11,17 @@ void TFrame13::Clear() {
   itemIndex_ = -1;
 }
 
-void TFrame13::Fill() {
-  for (int i = 0; i < steps_.Count(); ++i) {
-    items_.push_back(steps_.Step(i).title);
-    Append(i);
-  }
+void TFrame13::AppendJoined() {
+  std::vector<StepLines> listings;
+  for (int i = 0; i < steps_.Count(); ++i) listings.push_back(ListingLines(steps_.Step(i).listing));
+  std::vector<std::string> lines = richEdit1_.Lines();
+  for (std::string& line : JoinSteps(listings)) lines.push_back(std::move(line));
+  richEdit1_.SetLines(std::move(lines));
 }
 
-void TFrame13::Append(int step) {
-  if (step > 0) {
-    richEdit1_.RemoveLast(3);
-    for (const char* line : {"", kStepSeparator, ""}) richEdit1_.Add(line);
-  }
-  for (std::string& line : ListingLines(steps_.Step(step).listing)) richEdit1_.Add(std::move(line));
+void TFrame13::Fill() {
+  for (int i = 0; i < steps_.Count(); ++i) items_.push_back(steps_.Step(i).title);
+  AppendJoined();
 }
 
 void TFrame13::ComboBox1Click(int index) {
@@ -38,7 +36,7 @@ void TFrame13::Button1Click() {
   richEdit1_.Clear();
   itemIndex_ = -1;
   memo1_.Clear();
-  for (int i = 0; i < steps_.Count(); ++i) Append(i);
+  AppendJoined();
 }
 
 }  // namespace verlo

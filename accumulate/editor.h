@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "accumulate/joining.h"
 #include "accumulate/step_store.h"
 #include "gcode/listing.h"
 
 namespace verlo {
-
-extern const char kStepSeparator[];  // "(-------------------- next step --------------------)"
 
 class TFrame13 {
  public:
@@ -35,9 +34,8 @@ class TFrame13 {
   int ItemIndex() const { return itemIndex_; }
 
  private:
-  // The joining rule: a later step replaces the last three lines before it
-  // (the previous step's end) with a separator.
-  void Append(int step);
+  // Appends the joined program of every step (see joining.h).
+  void AppendJoined();
 
   StepStore& steps_;
   Listing richEdit1_, memo1_;

@@ -74,10 +74,9 @@ std::string CliHelp() {
          "\"CAPTION: TEXT\".\n"
          "\n"
          "Exit status: 0 the last create wrote its program; 1 the page's checks\n"
-         "refused it, or its listing must not run alone; 2 a conversion error (a text that is not "
-         "a number), a usage\n"
-         "error, or a file, standard output or standard error that could not be\n"
-         "written.\n"
+         "refused it, its listing must not run alone, or the listing is empty; 2 a\n"
+         "conversion error (a text that is not a number), a usage error, or a file,\n"
+         "standard output or standard error that could not be written.\n"
          "\n"
          "Examples: verlo-gcode cut-circle Edit_r_=30 Edit_m_=-3 CheckBox_szc_=0 "
          "Edit_szc_=1 -o circle.tap\n"
@@ -153,14 +152,17 @@ void RunPage(WizardPage& page, const std::vector<std::string>& actions, bool imp
 }
 
 // The listing to print or save: the joined program of the recorded steps, or
-// the last page's listing.
+// the last page's listing. An empty one is said so: there is nothing to run.
 int Result(const Command& c, WizardPage& last, StepStore& steps, MessageBox& messages,
-           std::vector<std::string>& lines) {
+           std::ostream& err, std::vector<std::string>& lines) {
   if (c.joined) {
-    if (steps.Count() == 0) throw UsageError("no step was recorded");
     TFrame13 editor(steps);
     editor.Fill();
     lines = editor.RichEdit1().Lines();
+    if (lines.empty()) {
+      err << "verlo-gcode: no step was recorded: the joined program is empty\n";
+      return kCliRefused;
+    }
     return kCliWrote;
   }
   if (!last.LastCreateWrote()) return kCliRefused;
@@ -169,6 +171,10 @@ int Result(const Command& c, WizardPage& last, StepStore& steps, MessageBox& mes
     return kCliRefused;
   }
   lines = last.Memo1().Lines();
+  if (lines.empty()) {
+    err << "verlo-gcode: the listing is empty\n";
+    return kCliRefused;
+  }
   return kCliWrote;
 }
 
@@ -213,7 +219,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       ListControls(*pages.back(), out);
       return kCliWrote;
     }
-    status = Result(c, *pages.back(), steps, messages, lines);
+    status = Result(c, *pages.back(), steps, messages, err, lines);
     if (status != kCliWrote) return status;
     if (!c.outputFile.empty()) {
       files.WriteFile(c.outputFile, SavedText(lines));

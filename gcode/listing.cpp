@@ -37,11 +37,6 @@ void Listing::SetLines(std::vector<std::string> lines) {
   ++revision_;
 }
 
-void Listing::RemoveLast(size_t n) {
-  lines_.resize(lines_.size() > n ? lines_.size() - n : 0);
-  ++revision_;
-}
-
 std::string Listing::Text() const {
   std::string out;
   size_t total = 0;

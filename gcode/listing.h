@@ -16,8 +16,6 @@ class Listing {
   // Replaces the lines with the user's edited text (split at CR LF, LF or CR).
   void SetText(const std::string& text);
   void SetLines(std::vector<std::string> lines);
-  // Removes the last n lines (all of them when there are fewer).
-  void RemoveLast(size_t n);
   // The lines joined by LF, for display.
   std::string Text() const;
   // Bumped on every change, so a view copies the lines only when they changed.

@@ -59,7 +59,7 @@ void TFrame3::ScrollBar1Change() {
 
 void TFrame3::Button1Click() {
   MillingPage::Button1Click();
-  AppendStep();
+  if (wrote_) AppendStep();  // a refused create records nothing
 }
 
 void TFrame3::CheckParameters() {

@@ -13,8 +13,8 @@ class TFrame3 : public MillingPage {
   explicit TFrame3(PageContext& context);
 
   void Shown() override { ScrollBar1Change(); }
-  // The milling sequence, then the step record when accumulation is on
-  // (also after a refused create).
+  // The milling sequence, then the step record when accumulation is on and
+  // the create wrote its program.
   void Button1Click() override;
   void CheckParameters() override;
   void ComputePath() override;

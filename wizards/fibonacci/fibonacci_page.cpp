@@ -77,8 +77,8 @@ void TFrame2::Button1Click() {
     WriteComments();
     WriteProgram();
     wrote_ = true;
+    RecordThisStep();  // a refused create records nothing
   }
-  RecordThisStep();
 }
 
 void TFrame2::CheckParameters() {
@@ -176,9 +176,9 @@ void TFrame2::ReadLevels() {
   if (!perLevel) {
     v_.p = v_.depth;
     v_.levels = 1;
-    // The formula program counts its levels from the field whatever the box
-    // says.
-    if (!FormulaMode() || read_.Blank("Edit9")) return;
+    // The formula program still counts its levels from a maximum typed in
+    // the field; a zero one it leaves out.
+    if (!FormulaMode() || v_.maxPerLevel == 0) return;
   }
   // floor(|depth| / maximum) + 1 levels, at most 100; a maximum of 0 or less
   // finds none.
