@@ -159,10 +159,10 @@ TEST_F(DrillCircle, AChangedPageIsReadAgainAndItsSelectionStandsOnlyOnTheSameHol
 TEST_F(DrillCircle, ASelectionOutlivesTheReadingsThatFailed) {
   Set("Edit_drc_", "4");
   Select(1);
-  Set({{"Edit_x_", "3"}, {"Edit_ff_", "0"}});
-  EXPECT_TRUE(Create().empty());
-  Set("Edit_ff_", "ezer");
+  Set({{"Edit_x_", "3"}, {"Edit_ff_", "ezer"}});
   EXPECT_THROW(Create(), ConvertError);
+  Set("Edit_ff_", "0");
+  EXPECT_TRUE(Create().empty());
   Accept({2});
   Set({{"Edit_x_", "0,0000"}, {"Edit_ff_", "1000"}});
   const Lines l = Create();
