@@ -127,6 +127,51 @@ TEST_F(DrillCircle, AReadingWithErrorsGivesNoSelection) {
   EXPECT_EQ(V().u8_anc, 0);
 }
 
+// A create with a selection pending reads a page changed since the table
+// again: the ticks stand while the holes stay where they were, and the
+// create is refused, the selection still pending, where they would move.
+TEST_F(DrillCircle, AChangedPageIsReadAgainAndItsSelectionStandsOnlyOnTheSameHoles) {
+  const struct {
+    const char *field, *text;
+    bool kept;
+  } cases[] = {{"Edit_m_", "-12", true},   {"Edit_r_", "20,0", true}, {"Edit_ane_", "0,0", true},
+               {"Edit_x_", "0,5", false},  {"Edit_y_", "-1", false},  {"Edit_r_", "30", false},
+               {"Edit_ane_", "45", false}, {"Edit_drc_", "5", false}};
+  Set("Edit_drc_", "4");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.field) + "=" + c.text);
+    const std::string was = page.Find(c.field)->text;
+    Select(0);
+    Select(1);
+    Accept({2});
+    Set(c.field, c.text);
+    EXPECT_EQ(Holes().size(), c.kept ? 3u : 0u);
+    EXPECT_EQ(messages.Texts().size(), c.kept ? 0u : 1u);
+    Set(c.field, was);
+    if (!c.kept) {
+      EXPECT_EQ(Holes().size(), 3u);
+    }
+  }
+}
+
+// A reading that fails leaves no values to be written from the table, and
+// the ticks given meanwhile count.
+TEST_F(DrillCircle, ASelectionOutlivesTheReadingsThatFailed) {
+  Set("Edit_drc_", "4");
+  Select(1);
+  Set({{"Edit_x_", "3"}, {"Edit_ff_", "ezer"}});
+  EXPECT_THROW(Create(), ConvertError);
+  Set("Edit_ff_", "0");
+  EXPECT_TRUE(Create().empty());
+  Accept({2});
+  Set({{"Edit_x_", "0,0000"}, {"Edit_ff_", "1000"}});
+  const Lines l = Create();
+  EXPECT_TRUE(Has(l, {"G0 Z5", "G0 X0 Y0"}));
+  EXPECT_EQ(Between(l, "(főciklus)", "(főciklus vége)"),
+            (Lines{"G83 X0.0000 Y10.0000 Z-10.0000 Q2 R1 F100", "X0.0000 Y-10.0000",
+                   "X10.0000 Y0.0000"}));
+}
+
 TEST_F(DrillCircle, ATextThatIsNoNumberLeavesTheGroupAsItWas) {
   Set("Edit_ane_", "tíz");
   EXPECT_THROW(Radio("RadioGroup1", 1), ConvertError);

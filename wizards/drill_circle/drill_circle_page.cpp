@@ -1,6 +1,7 @@
 #include "wizards/drill_circle/drill_circle_page.h"
 
 #include <cmath>
+#include <utility>
 
 #include "gcode/numbers.h"
 #include "gcode/program_frame.h"
@@ -12,6 +13,10 @@ namespace {
 // The page has no direction and no ramp option.
 constexpr OptionFields kDrillOptions{"CheckBox_msg_",   "RadioGroup_h_", nullptr,
                                      "RadioGroup_m34_", nullptr,         "RadioGroup_s_"};
+
+const char kHolesChanged[] =
+    "A furatok száma vagy helye megváltozott a kiválasztás óta. Válaszd ki újra a furatokat, "
+    "vagy válaszd a \"Minden furat\" lehetőséget.";
 
 }  // namespace
 
@@ -33,6 +38,7 @@ void TFrame8::Shown() {
 
 void TFrame8::CheckParameters() {
   error_ = 0;
+  tableInputs_.clear();
   StartPoint start{v_.u8_x_, v_.u8_y_, v_.u8_z_, v_.u8_zsb_};
   ReadStartPoint(read_, kStartFields, start);
   v_.u8_x_ = start.x;
@@ -71,6 +77,38 @@ void TFrame8::CheckParameters() {
   v_.rotation = read_.Blank("Edit_ane_") ? 0 : read_.Float("Edit_ane_");
   ReadOptions(read_, kDrillOptions, v_.options);
   v_.cycle = read_.Item("RadioGroup_g783_") == 0 ? 73 : 83;
+}
+
+void TFrame8::ComputePath() {
+  if (selection_)
+    KeepSelection();
+  else
+    NewTable();
+}
+
+std::vector<std::string> TFrame8::Inputs() const {
+  std::vector<std::string> values;
+  for (const Control* c : Controls()) values.push_back(c->ValueText());
+  return values;
+}
+
+void TFrame8::NewTable() {
+  ComputeHoles(v_);
+  tableInputs_ = Inputs();
+}
+
+void TFrame8::KeepSelection() {
+  if (error_ != 0) return;  // the selection waits for a reading without errors
+  DrillValues fresh = v_;
+  ComputeHoles(fresh);
+  // Entry 0 holds the centre: a moved circle moves every hole.
+  if (fresh.u8_anc != v_.u8_anc || fresh.positions != v_.positions) {
+    read_.Refuse(kHolesChanged);
+    return;
+  }
+  fresh.selected = v_.selected;
+  v_ = std::move(fresh);
+  tableInputs_ = Inputs();
 }
 
 void TFrame8::WriteComments() {
@@ -119,6 +157,7 @@ void TFrame8::WriteProgram() {
   WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
   v_.u8_ancl = v_.u8_anc;
   v_.u8_anc = 0;
+  selection_ = false;
 }
 
 void TFrame8::OfferChoose(bool choose) {
@@ -132,6 +171,7 @@ void TFrame8::RadioGroup1Click() {
   const int item = group.itemIndex;
   if (item == 0) {  // "Minden furat": no table pending, the selector put away
     v_.u8_anc = 0;
+    selection_ = false;
     OfferChoose(true);
     Memo1().Clear();
     context_.holes.Close();
@@ -140,11 +180,12 @@ void TFrame8::RadioGroup1Click() {
   }
   try {
     CheckParameters();
-    ComputePath();
   } catch (...) {  // a text that is no number: the choice is not taken
     group.itemIndex = selectorItem_;
     throw;
   }
+  NewTable();
+  selection_ = error_ == 0;
   Memo1().Clear();
   OfferChoose(item == 2);
   selectorItem_ = item;
@@ -152,7 +193,7 @@ void TFrame8::RadioGroup1Click() {
 }
 
 void TFrame8::HolesAccepted(const std::vector<bool>& ticked) {
-  if (error_ != 0) {
+  if (error_ != 0 && !selection_) {
     // The table comes from a reading that found errors: no selection from it.
     v_.u8_anc = 0;
     Find("RadioGroup1")->itemIndex = 0;

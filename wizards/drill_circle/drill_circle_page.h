@@ -2,6 +2,9 @@
 // or G83 canned cycle, all of them or those the hole selector leaves ticked.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "wizards/common/milling_page.h"
 #include "wizards/drill_circle/hole_table.h"
 
@@ -16,7 +19,9 @@ class TFrame8 : public MillingPage, private HoleSelectorEvents {
   // "Újra választ" disabled.
   void Shown() override;
   void CheckParameters() override;
-  void ComputePath() override { ComputeHoles(v_); }
+  // A new table, every hole selected; on a create that reads the page again
+  // while a selection is pending, the selection kept where the holes stay.
+  void ComputePath() override;
   void WriteComments() override;
   void WriteProgram() override;
   void RadioGroup1Click();
@@ -25,17 +30,30 @@ class TFrame8 : public MillingPage, private HoleSelectorEvents {
 
  protected:
   bool SeriesMode() const override { return v_.options.series != 0; }
-  // A pending hole table (after the selector, from a reading without
-  // errors) is written as it stands; otherwise the page is read afresh.
-  bool ReadsAfresh() const override { return v_.u8_anc == 0 || error_ != 0; }
+  // A pending selection is written from its table while every control holds
+  // what the table was computed from; otherwise the page is read afresh, so
+  // no text reaches the program unread.
+  bool ReadsAfresh() const override { return !selection_ || Inputs() != tableInputs_; }
 
  private:
   void HolesAccepted(const std::vector<bool>& ticked) override;
   void HolesReread() override;
   // "Furat kiválasztás" enabled or not, "Újra választ" the opposite.
   void OfferChoose(bool choose);
+  // Every control's value, in form order.
+  std::vector<std::string> Inputs() const;
+  // The table of the values read, every hole selected.
+  void NewTable();
+  // The table of the values read again, with the pending ticks where the
+  // holes are the same; refused where they moved or their count changed.
+  void KeepSelection();
 
   DrillValues v_;
+  // The selector's table from a reading without errors, not yet written.
+  bool selection_ = false;
+  // Inputs() when the table was computed; empty from the start of a reading
+  // until its table, so values of a reading that failed are never written.
+  std::vector<std::string> tableInputs_;
   int selectorItem_ = 0;  // the item of RadioGroup1 last taken
 };
 
