@@ -34,8 +34,9 @@ class TFrame4 : public MillingPage {
 
  private:
   int Position() const { return Find("ScrollBar1")->position; }
-  // The four sides of a ring from its corner (a, b), extents w x h.
-  void WriteRing(long double a, long double b, long double w, long double h);
+  // The four sides of a ring from its corner (a, b), extents w x h, `gap`
+  // outside the ring (or centre line) before it.
+  void WriteRing(long double a, long double b, long double w, long double h, long double gap);
 
   MillingValues v_;
   RectangleSize size_;
