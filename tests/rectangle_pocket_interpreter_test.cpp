@@ -119,8 +119,8 @@ TEST(RectanglePocketInterpreter, GridOfSinglePockets) {
       Pocket("-33,3333", "12,5", "-1,5", "25", "25", "3,175", 50, "2,5"),  // square
       Pocket("5", "-7,25", "0", "6", "40", "6"),                           // as narrow as the tool
       Pocket("-5", "0", "-1", "60", "40", "10"),                           // a large tool
-      // At 100 %: a last partial ring 5,5 wide, after a full ring and alone.
-      Pocket("0", "0", "0", "29", "40", "6"), Pocket("2", "3", "0", "17", "17", "6"),
+      Pocket("0", "0", "0", "29", "40", "6"),  // at 100 %: a full ring, a last one 5,5 wide
+      Pocket("2", "3", "0", "17", "17", "6"),  // at 100 %: only a last ring, 5,5 wide
       // A small tool in a large pocket: 10 % is refused.
       Pocket("-10", "-20", "0,5", "45", "35,5", "1")};
   const int percents[] = {10, 25, 40, 50, 73, 85, 86, 90, 100};
