@@ -86,13 +86,13 @@ void TFrame4::WriteComments() {
 
 namespace {
 
-// Rings `gap` apart cut a tool radius to each side of their paths. Along the
-// sides the cuts meet (gap <= D), but in a corner the outer ring's cut ends
-// in a square edge and the inner ring's in a round one: the edge's corner
-// lies sqrt 2 (gap - D/2) from the inner ring's corner, and beyond a tool
-// radius a pin stands in the square of side gap - D/2 between the two. That
-// is from a step-over of (2 + sqrt 2) / 4 of the tool on, about 85.4 %. The
-// result is how far in X and in Y the tool dips from the outer corner: to the
+// Rings `gap` apart each cut a tool radius to either side of their path, so
+// along the sides the cuts meet (gap <= D). In a corner, though, the outer
+// ring's cut has a square inner edge and the inner ring's cut a round outer
+// one: past a step-over of (2 + sqrt 2) / 4 of the tool (about 85.4 %) a pin
+// stands between them, within the square of side gap - D/2 that lies
+// diagonally between the edge's corner and the inner ring's corner. Returns
+// how far in X and in Y the tool dips into the ring from its corner: to the
 // middle of that square, where the tool covers it whole; 0 when no pin
 // stands.
 long double CornerDip(long double gap, long double D) {
