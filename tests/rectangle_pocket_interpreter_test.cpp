@@ -1,7 +1,7 @@
 // Rectangle pocket programs run through LinuxCNC's interpreter: in the material
-// the tool must stay a radius inside the walls, every depth level must clear
-// the whole floor out to the walls, and no level may lie deeper than the max
-// step below the one before.
+// the tool must stay a radius inside the walls, the tool swept over every
+// depth level must clear the whole floor out to the walls, and no level may
+// lie deeper than the max step below the one before.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/floor_sweep.h"
 #include "tests/support/interpreter_harness.h"
 #include "wizards/rectangle_pocket/rectangle_pocket_page.h"
 
@@ -50,21 +51,18 @@ Case Pocket(std::string x, std::string y, std::string z, std::string xd, std::st
   return c;
 }
 
-// Grid steps over a length: about a quarter tool apart, at most 60.
-int Divisions(double length, double D) {
-  if (length < 1e-9) return 0;
-  return std::clamp(static_cast<int>(std::ceil(length / (D / 4))), 1, 60);
-}
+// Printed coordinates are rounded to 0.0001 each.
+constexpr double kPrint = 2e-4;
 
 // Checks the moves of one pocket program.
 void CheckPocket(const Trace& own, const Case& c) {
   SCOPED_TRACE(c.Describe());
   ASSERT_FALSE(own.moves.empty());
-  const double x0 = Num(c.x), y0 = Num(c.y), z0 = c.Z0(), D = c.D();
-  const double bottom = c.Bottom(), step = c.MaxStep(), so = c.StepOver();
+  const double x0 = Num(c.x), y0 = Num(c.y), xd = Num(c.xd), yd = Num(c.yd);
+  const double z0 = c.Z0(), D = c.D(), bottom = c.Bottom(), step = c.MaxStep();
   // Where the tool centre may go: a radius inside the walls.
-  const double left = x0 + D / 2, right = x0 + Num(c.xd) - D / 2;
-  const double front = y0 + D / 2, back = y0 + Num(c.yd) - D / 2;
+  const double left = x0 + D / 2, right = x0 + xd - D / 2;
+  const double front = y0 + D / 2, back = y0 + yd - D / 2;
   test::CheckDepthAndRapids(own, c);
 
   double worstOut = 0;
@@ -95,46 +93,21 @@ void CheckPocket(const Trace& own, const Case& c) {
   ASSERT_FALSE(levels.empty());
   EXPECT_NEAR(levels.back(), bottom, 1.0001e-4);
 
-  // Each level reaches all four walls and leaves no floor uncut. The rings
-  // have sharp corners: past a step-over of (2 + sqrt 2) / 4 of the tool a
-  // spike stays between the corners of neighbouring rings, up to
-  // sqrt 2 (so - D/2) from both.
-  const double reach = std::max(D / 2, std::sqrt(2.0) * (so - D / 2)) + 2e-4;
-  const int nx = Divisions(right - left, D), ny = Divisions(back - front, D);
+  // Each level clears the whole floor: the tool swept over its moves cuts
+  // every point it can reach from within the walls, all but the corners its
+  // radius rounds.
+  const auto reachable = [&](const Point& p) {
+    const double outX = std::max({left - p.x, p.x - right, 0.0});
+    const double outY = std::max({front - p.y, p.y - back, 0.0});
+    return std::hypot(outX, outY) <= D / 2 + 1e-9;
+  };
   for (size_t i = 0; i < levels.size(); ++i) {
-    SCOPED_TRACE("level Z" + std::to_string(levels[i]));
-    double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
-    for (const Move& m : cuts[i]) {
-      minX = std::min({minX, m.startX, m.x});
-      maxX = std::max({maxX, m.startX, m.x});
-      minY = std::min({minY, m.startY, m.y});
-      maxY = std::max({maxY, m.startY, m.y});
-    }
-    EXPECT_NEAR(minX, left, 1.0001e-4);
-    EXPECT_NEAR(maxX, right, 1.0001e-4);
-    EXPECT_NEAR(minY, front, 1.0001e-4);
-    EXPECT_NEAR(maxY, back, 1.0001e-4);
-
-    int bare = 0;
-    Point worstPoint;
-    double worst = 0;
-    for (int ix = 0; ix <= nx; ++ix)
-      for (int iy = 0; iy <= ny; ++iy) {
-        const Point p = {nx ? left + (right - left) * ix / nx : left,
-                         ny ? front + (back - front) * iy / ny : front, 0};
-        double nearest = 1e300;
-        for (const Move& m : cuts[i]) {
-          nearest = std::min(nearest, test::DistanceXY(p, m.Start(), m.End()));
-          if (nearest <= reach) break;
-        }
-        if (nearest > reach) ++bare;
-        if (nearest > worst) {
-          worst = nearest;
-          worstPoint = p;
-        }
-      }
-    EXPECT_EQ(bare, 0) << "floor left uncut: X" << worstPoint.x << " Y" << worstPoint.y << " is "
-                       << worst << " from the nearest cut, the tool reaches " << reach;
+    test::FloorSweep floor(x0, y0, xd, yd, 0.05);
+    for (const Move& m : cuts[i]) floor.Cut(m, D / 2 + kPrint);
+    const auto uncut = floor.Left(reachable);
+    EXPECT_EQ(uncut.points, 0) << "level Z" << levels[i] << " leaves " << uncut.area
+                               << " mm2 uncut, first at X" << uncut.first.x << " Y"
+                               << uncut.first.y;
   }
 }
 
@@ -145,35 +118,36 @@ TEST(RectanglePocketInterpreter, GridOfSinglePockets) {
       Pocket("100", "-50", "10", "30", "20", "6"),                         // centre line along X
       Pocket("-33,3333", "12,5", "-1,5", "25", "25", "3,175", 50, "2,5"),  // square
       Pocket("5", "-7,25", "0", "6", "40", "6"),                           // as narrow as the tool
+      Pocket("-5", "0", "-1", "60", "40", "10"),                           // a large tool
+      Pocket("0", "0", "0", "29", "40", "6"),  // at 100 %: a full ring, a last one 5,5 wide
+      Pocket("2", "3", "0", "17", "17", "6"),  // at 100 %: only a last ring, 5,5 wide
       // A small tool in a large pocket: 10 % is refused.
       Pocket("-10", "-20", "0,5", "45", "35,5", "1")};
-  const int percents[] = {10, 25, 40, 50, 73, 85, 100};
+  const int percents[] = {10, 25, 40, 50, 73, 85, 86, 90, 100};
 
   std::vector<Case> cases;
-  int n = 0, refused = 0;
+  int k = 0, refused = 0;
   for (const Case& g : geometries)
-    for (int percent : percents)
-      for (const auto& [depth, step] : test::kDepthPasses) {
-        const int k = n++;
-        if (&g == &geometries[4] && k % 3 != 0) continue;  // fewer of the slow ones
-        Case c = g;
-        c.percent = percent;
-        c.depth = depth;
-        c.step = step;
-        c.ccw = k % 2;
-        c.entry = (k / 2 + percent) % 2;
-        c.VaryOptions(k);
-        if (!c.TooManyRings()) {
-          cases.push_back(c);
-          continue;
-        }
-        SCOPED_TRACE(c.Describe());
-        test::QuietPage<TFrame4> run;
-        run.Create(c);
-        EXPECT_NE(run.page.Error(), 0) << "more than 99 rings accepted";
-        EXPECT_EQ(run.page.Memo1().Count(), 0u);
-        ++refused;
+    for (int percent : percents) {
+      Case c = g;
+      c.percent = percent;
+      const auto& [depth, step] = test::kDepthPasses[k % test::kDepthPasses.size()];
+      c.depth = depth;
+      c.step = step;
+      c.ccw = k % 2;
+      c.entry = k / 2 % 2;
+      c.VaryOptions(k++);
+      if (!c.TooManyRings()) {
+        cases.push_back(c);
+        continue;
       }
+      SCOPED_TRACE(c.Describe());
+      test::QuietPage<TFrame4> run;
+      run.Create(c);
+      EXPECT_NE(run.page.Error(), 0) << "more than 99 rings accepted";
+      EXPECT_EQ(run.page.Memo1().Count(), 0u);
+      ++refused;
+    }
   EXPECT_GT(refused, 0);
   test::RunGrid<TFrame4>(cases, CheckPocket);
 }

@@ -1,5 +1,7 @@
 #include "wizards/rectangle_pocket/rectangle_pocket_page.h"
 
+#include <cmath>
+
 #include "gcode/numbers.h"
 #include "gcode/program_frame.h"
 
@@ -82,16 +84,41 @@ void TFrame4::WriteComments() {
   Line(o.series ? "(sorozat téglalapzsebek készülnek)" : "(csak egy téglalapzseb készül)");
 }
 
-void TFrame4::WriteRing(long double a, long double b, long double w, long double h) {
-  const std::string feed = " F" + IntToStr(v_.feeds.arc);
-  if (!v_.options.ccw) {
-    Line(G1XY(a, b + h) + feed);
-    Line(G1XY(a + w, b + h));
-    Line(G1XY(a + w, b));
-  } else {
-    Line(G1XY(a + w, b) + feed);
-    Line(G1XY(a + w, b + h));
-    Line(G1XY(a, b + h));
+namespace {
+
+// Rings `gap` apart each cut a tool radius to either side of their path, so
+// along the sides the cuts meet (gap <= D). In a corner, though, the outer
+// ring's cut has a square inner edge and the inner ring's cut a round outer
+// one: past a step-over of (2 + sqrt 2) / 4 of the tool (about 85.4 %) a pin
+// stands between them, within the square of side gap - D/2 that lies
+// diagonally between the edge's corner and the inner ring's corner. Returns
+// how far in X and in Y the tool dips into the ring from its corner: to the
+// middle of that square, where the tool covers it whole; 0 when no pin
+// stands.
+long double CornerDip(long double gap, long double D) {
+  if (std::sqrt(2.0L) * (gap - D / 2) <= D / 2) return 0;
+  return (gap + D / 2) / 2;
+}
+
+}  // namespace
+
+void TFrame4::WriteRing(long double a, long double b, long double w, long double h,
+                        long double gap) {
+  struct Corner {
+    long double x, y;
+    int inX, inY;  // the way into the ring
+  };
+  const Corner cw[] = {{a, b + h, 1, -1}, {a + w, b + h, -1, -1}, {a + w, b, -1, 1}};
+  const Corner ccw[] = {{a + w, b, -1, 1}, {a + w, b + h, -1, -1}, {a, b + h, 1, -1}};
+  const long double dip = CornerDip(gap, v_.toolDiameter);
+  std::string feed = " F" + IntToStr(v_.feeds.arc);
+  // The step out to (a, b) has already cut that corner's pin diagonally.
+  for (const Corner& c : v_.options.ccw ? ccw : cw) {
+    Line(G1XY(c.x, c.y) + feed);
+    feed.clear();
+    if (dip == 0) continue;
+    Line(G1XY(c.x + c.inX * dip, c.y + c.inY * dip));
+    Line(G1XY(c.x, c.y));
   }
   Line(G1XY(a, b));
 }
@@ -127,7 +154,7 @@ void TFrame4::WriteProgram() {
     long double a = p.Xc - p.so, b = p.Yc - p.so;
     for (int j = 1; j <= p.n; ++j) {
       Line(G1XY(a, b) + full);
-      WriteRing(a, b, Lx + 2 * p.so, Ly + 2 * p.so);
+      WriteRing(a, b, Lx + 2 * p.so, Ly + 2 * p.so, p.so);
       a -= p.so;
       b -= p.so;
       Lx += 2 * p.so;
@@ -137,7 +164,7 @@ void TFrame4::WriteProgram() {
       a = a + p.so - p.r;
       b = b + p.so - p.r;
       Line(G1XY(a, b) + full);
-      WriteRing(a, b, Lx + 2 * p.r, Ly + 2 * p.r);
+      WriteRing(a, b, Lx + 2 * p.r, Ly + 2 * p.r, p.r);
     }
   }
   if (o.comments) Line("(főciklus vége)");

@@ -1,5 +1,7 @@
 // The rectangle pocket page: an axis-parallel pocket cleared at each depth
-// level by its centre line and by rectangular rings growing out from it.
+// level by its centre line and by rectangular rings growing out from it,
+// each ring dipping into its corners where the rings lie too far apart for
+// the tool to clear them.
 #pragma once
 
 #include "wizards/common/milling_page.h"
@@ -34,8 +36,9 @@ class TFrame4 : public MillingPage {
 
  private:
   int Position() const { return Find("ScrollBar1")->position; }
-  // The four sides of a ring from its corner (a, b), extents w x h.
-  void WriteRing(long double a, long double b, long double w, long double h);
+  // The four sides of a ring from its corner (a, b), extents w x h, lying
+  // `gap` outside the ring (or centre line) before it.
+  void WriteRing(long double a, long double b, long double w, long double h, long double gap);
 
   MillingValues v_;
   RectangleSize size_;
