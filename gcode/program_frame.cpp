@@ -22,36 +22,49 @@ std::string ArcLine(const std::string& line) {
   return "G1" + line.substr(2, r - 2) + line.substr(end);
 }
 
+void WriteCommentHead(Listing& listing, const CommentHead& head) {
+  Emit(listing, head.title);
+  Emit(listing, " ");
+  WritePointComment(listing, head.pointWord, head.x, head.y, head.z);
+}
+
 void WritePointComment(Listing& listing, const std::string& word, const std::string& x,
                        const std::string& y, const std::string& z) {
   Emit(listing, "(" + word + " X" + x + " Y" + y + " Z" + z + ")");
 }
 
-void WritePassComments(Listing& listing, int passes, long double passDepth, bool maxDiffers,
-                       const std::string& maxText) {
-  if (passes > 1) Emit(listing, "(mélységi ciklusok száma " + IntToStr(passes) + ")");
-  if (maxDiffers) {
-    Emit(listing, "(ciklusonkénti mélység " + N4(passDepth) + ")");
-    Emit(listing, "(lépésenkénti max fogási mélység " + maxText + ")");
+void WriteDepthComment(Listing& listing, const std::string& depthText) {
+  Emit(listing, "(marás mélysége " + depthText + ")");
+}
+
+void WritePassComments(Listing& listing, const PassComment& p) {
+  if (p.passes > 1) Emit(listing, "(mélységi ciklusok száma " + IntToStr(p.passes) + ")");
+  if (p.maxDiffers) {
+    Emit(listing, "(ciklusonkénti mélység " + N4(p.passDepth) + ")");
+    Emit(listing, "(lépésenkénti max fogási mélység " + p.maxText + ")");
   }
 }
 
-void WriteOpening(Listing& listing, bool series, long double safeZ, long double x, long double y) {
-  if (!series) Emit(listing, "G21 G90");
+void WritePassNumber(Listing& listing, const Frame& frame, int pass, int passes) {
+  if (frame.comments && passes > 1) Emit(listing, "(" + IntToStr(pass) + ". mélységi ciklus)");
+}
+
+void WriteSetUp(Listing& listing, const Frame& frame) {
+  if (frame.toolBlock) {
+    Emit(listing, "T" + frame.tool + " M6");
+    Emit(listing, "S" + frame.speed + (frame.m4 ? " M4" : " M3"));
+    if (frame.dwell) Emit(listing, "G4 P2000");
+  }
+  if (frame.coolant == 7) Emit(listing, "M7");
+  if (frame.coolant == 8) Emit(listing, "M8");
+}
+
+void WriteOpening(Listing& listing, const Frame& frame, long double safeZ, long double x,
+                  long double y) {
+  if (!frame.series) Emit(listing, "G21 G90");
   Emit(listing, "G0 Z" + N4(safeZ));
   Emit(listing, "G0 X" + N4(x) + " Y" + N4(y));
-}
-
-void WriteToolBlock(Listing& listing, const std::string& toolText, const std::string& speedText,
-                    bool m4, bool dwell) {
-  Emit(listing, "T" + toolText + " M6");
-  Emit(listing, "S" + speedText + (m4 ? " M4" : " M3"));
-  if (dwell) Emit(listing, "G4 P2000");
-}
-
-void WriteCoolant(Listing& listing, int coolant) {
-  if (coolant == 7) Emit(listing, "M7");
-  if (coolant == 8) Emit(listing, "M8");
+  WriteSetUp(listing, frame);
 }
 
 void WriteRetract(Listing& listing, long double z, int feed, long double safeZ, long double x,
@@ -66,15 +79,15 @@ void WriteSeriesGap(Listing& listing) {
   Emit(listing, " ");
 }
 
-void WriteProgramEnd(Listing& listing, int coolant, bool toolBlock) {
-  if (coolant != 0) Emit(listing, "M9");
-  if (toolBlock) Emit(listing, "M5");
+void WriteProgramEnd(Listing& listing, const Frame& frame) {
+  if (frame.coolant != 0) Emit(listing, "M9");
+  if (frame.toolBlock) Emit(listing, "M5");
   Emit(listing, "M30");
 }
 
-void WriteClosing(Listing& listing, bool comments, bool series, int coolant, bool toolBlock) {
-  if (comments && series) WriteSeriesGap(listing);
-  if (!series) WriteProgramEnd(listing, coolant, toolBlock);
+void WriteClosing(Listing& listing, const Frame& frame) {
+  if (frame.comments && frame.series) WriteSeriesGap(listing);
+  if (!frame.series) WriteProgramEnd(listing, frame);
 }
 
 }  // namespace verlo

@@ -1,9 +1,10 @@
-// The frame every milling and drilling program shares: the start-point and
-// pass comments, the opening (units, safe height, start point), the tool
-// block with spindle start, the coolant line, the retract, and the closing
-// (the gap after a program of a series, the program end). Each function
-// writes exactly the lines its comment names; a page calls those its program
-// writes the same way and writes its own lines where it differs.
+// The frame every milling and drilling program shares: the comment head,
+// the depth and pass comments, the opening (units, safe height, start
+// point), the tool block with spindle start, the coolant line, the retract,
+// and the closing (the gap after a program of a series, the program end).
+// Each function writes exactly the lines its comment names; a page calls
+// those its program writes the same way and writes its own lines where it
+// differs.
 #pragma once
 
 #include <string>
@@ -22,21 +23,52 @@ std::string G1XY(long double x, long double y);
 // move it amounts to, "G1" with every other word kept. Other lines unchanged.
 std::string ArcLine(const std::string& line);
 
-// "(<word> X<x> Y<y> Z<z>)" from the field texts as typed ("kezdőpont").
+// What the frame of one program is written from: the page's options as
+// accepted and its tool block as typed.
+struct Frame {
+  bool comments = false;
+  bool series = false;     // a program of a series: no units line, no end
+  int coolant = 0;         // 0, 7 (M7) or 8 (M8)
+  bool toolBlock = false;  // a tool change and spindle start are written
+  std::string tool, speed;
+  bool m4 = false;
+  bool dwell = true;  // "G4 P2000" after the spindle start, for it to reach its speed
+};
+
+// The start of the comments: the title, a line of one space, and
+// "(<pointWord> X<x> Y<y> Z<z>)" from the field texts as typed.
+struct CommentHead {
+  std::string title, pointWord;
+  std::string x, y, z;
+};
+void WriteCommentHead(Listing& listing, const CommentHead& head);
+// "(<word> X<x> Y<y> Z<z>)" alone.
 void WritePointComment(Listing& listing, const std::string& word, const std::string& x,
                        const std::string& y, const std::string& z);
+// "(marás mélysége <depth as typed>)".
+void WriteDepthComment(Listing& listing, const std::string& depthText);
+
+// The depth passes as the comments state them.
+struct PassComment {
+  int passes = 1;
+  long double passDepth = 0;
+  bool maxDiffers = false;  // the maximum per pass is not the whole depth
+  std::string maxText;      // the maximum as typed
+};
 // "(mélységi ciklusok száma N)" for more than one pass; the depth of one pass
 // and the typed maximum when the maximum is not the whole depth.
-void WritePassComments(Listing& listing, int passes, long double passDepth, bool maxDiffers,
-                       const std::string& maxText);
+void WritePassComments(Listing& listing, const PassComment& passes);
+// "(<pass>. mélységi ciklus)" before a pass, with comments and more than one
+// pass.
+void WritePassNumber(Listing& listing, const Frame& frame, int pass, int passes);
 
-// "G21 G90" unless in series mode, "G0 Z<safe>", "G0 X<x> Y<y>".
-void WriteOpening(Listing& listing, bool series, long double safeZ, long double x, long double y);
-// "T<tool> M6", "S<speed> M3|M4", "G4 P2000"; the texts are written as typed.
-void WriteToolBlock(Listing& listing, const std::string& toolText, const std::string& speedText,
-                    bool m4, bool dwell = true);
-// "M7" or "M8" for the coolant codes 7 and 8, nothing for 0.
-void WriteCoolant(Listing& listing, int coolant);
+// The tool block when the frame has one: "T<tool> M6", "S<speed> M3|M4",
+// and the dwell; then the coolant line.
+void WriteSetUp(Listing& listing, const Frame& frame);
+// "G21 G90" unless in series mode, "G0 Z<safe>", "G0 X<x> Y<y>", then the
+// set-up.
+void WriteOpening(Listing& listing, const Frame& frame, long double safeZ, long double x,
+                  long double y);
 // "G1 Z<z> F<feed>", "G0 Z<safe>", "G0 X<x> Y<y>": up to the surface, up
 // to the safe height, back over the start point.
 void WriteRetract(Listing& listing, long double z, int feed, long double safeZ, long double x,
@@ -44,9 +76,9 @@ void WriteRetract(Listing& listing, long double z, int feed, long double safeZ, 
 // Two lines of one space, so that the next program of a series stands apart.
 void WriteSeriesGap(Listing& listing);
 // "M9" when coolant was on, "M5" when a tool was set up, then "M30".
-void WriteProgramEnd(Listing& listing, int coolant, bool toolBlock);
+void WriteProgramEnd(Listing& listing, const Frame& frame);
 // The end of a program of a page with series mode: the gap in series mode
 // with comments, the program end outside series mode.
-void WriteClosing(Listing& listing, bool comments, bool series, int coolant, bool toolBlock);
+void WriteClosing(Listing& listing, const Frame& frame);
 
 }  // namespace verlo

@@ -70,11 +70,15 @@ TEST(Encoding, FindsTheFirstCharacterTheCodePageLacks) {
 
 TEST(ProgramFrame, ToolBlockCoolantAndEnd) {
   Listing l;
-  WriteToolBlock(l, "01", "1000", true);
-  WriteCoolant(l, 8);
-  WriteCoolant(l, 0);
-  WriteProgramEnd(l, 8, true);
-  WriteProgramEnd(l, 0, false);
+  Frame f;
+  f.toolBlock = true;
+  f.tool = "01";
+  f.speed = "1000";
+  f.m4 = true;
+  f.coolant = 8;
+  WriteSetUp(l, f);
+  WriteProgramEnd(l, f);
+  WriteProgramEnd(l, Frame{});
   EXPECT_EQ(l.Lines(), (std::vector<std::string>{"T01 M6", "S1000 M4", "G4 P2000", "M8", "M9", "M5",
                                                  "M30", "M30"}));
   EXPECT_EQ(N4(-12.5L), "-12.5000");

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "tests/support/rs274_trace.h"
-#include "wizards/common/milling_page.h"
+#include "wizards/common/create_page.h"
 
 #define SKIP_WITHOUT_RS274()                                             \
   do {                                                                   \

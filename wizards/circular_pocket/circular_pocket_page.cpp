@@ -3,84 +3,55 @@
 #include <algorithm>
 
 #include "gcode/numbers.h"
-#include "gcode/program_frame.h"
+#include "wizards/common/field_groups.h"
+#include "wizards/common/milling_frame.h"
 #include "wizards/common/step_record.h"
 
 namespace verlo {
 namespace {
 
-constexpr StartFields kStart{"Edit1", "Edit2", "Edit11", "Edit12"};
-constexpr MaxStepFields kMaxStep{"CheckBox2", "Edit9"};
-constexpr ToolFields kTool{"CheckBox1", "Edit13", "Edit14"};
-constexpr FeedFields kFeeds{"Edit5", "Edit6"};
-constexpr OptionFields kOptions{"CheckBox5",   "RadioGroup2", "RadioGroup3",
-                                "RadioGroup4", "RadioGroup5", "RadioGroup6"};
+constexpr const FieldNames& kNames = kNumberedFields;
 
 }  // namespace
 
-TFrame3::TFrame3(PageContext& context) : MillingPage(context) {
-  AddEdit(*this, "Edit1", "Label2", "X tengely kezdőpontja:", "0,0000");
-  AddEdit(*this, "Edit2", "Label3", "Y tengely kezdőpontja:", "0,0000");
-  AddEdit(*this, "Edit11", "Label13", "Z tengely kezdőpontja:", "0,0000");
-  AddEdit(*this, "Edit12", "Label14", "biztonsági Z: +", "5");
-  AddEdit(*this, "Edit7", "Label9", "Marás mélysége:", "-2,0000");
+TFrame3::TFrame3(PageContext& context) : CreatePage(context) {
+  AddPointFields(*this, kNames.start, "kezdőpontja");
+  AddDepth(*this, kNames.depth);
   AddEdit(*this, "Edit4", "Label12", "Körzseb átmérője:", "20");
   AddStepOver(*this).labelName = "Label10";
-  AddEdit(*this, "Edit3", "Label6", "Szerszám átmérő:", "5");
-  AddEdit(*this, "Edit9", "Label11", "Lépésenkénti maximális fogási mélység: ", "0,6").enabled =
-      false;
-  Add(MakeCheck("CheckBox2", "nincs", true, Placement::SameRow));
-  AddEdit(*this, "Edit13", "Label15", "Szerszám száma:", "1");
-  Add(MakeCheck("CheckBox1", "nincs", false, Placement::SameRow));
-  AddEdit(*this, "Edit14", "Label16", "Főorsó fordulata: ", "1000");
-  AddEdit(*this, "Edit5", "Label7", "G1 feed:", "150");
-  AddEdit(*this, "Edit6", "Label8", "G2, G3 feed:", "300");
-  Add(MakeRadio("RadioGroup3", " Spirál forgásiránya óramutató járásával ",
-                {"Megegyező (CW)", "Ellentétes (CCW)"}, 0));
-  Add(MakeRadio("RadioGroup4", " Forgásirány ", {"M3", "M4"}, 0));
-  Add(MakeRadio("RadioGroup2", " Hűtés ", {"nincs", "M7", "M8"}, 0));
-  Add(MakeRadio("RadioGroup5", " Szerszám Z irányban ",
-                {"Le egyenesen csak Z", "Ferdén X és Z tengelyeken"}, 1));
-  Add(MakeRadio("RadioGroup6", " Sorozat marás ", {"Csak egy körzseb", "Sorozat marás"}, 0));
-  Add(MakeCheck("CheckBox5", "Megjegyzésekkel", true));
+  AddToolDiameter(*this, kNames.toolDiameter);
+  AddMaxStep(*this, kNames.maxStep, "0,6", true);
+  AddToolNumber(*this, kNames.tool, NoToolBox::Offered);
+  AddFeeds(*this, kNames.feeds, "G1 feed:", "G2, G3 feed:");
+  AddOptions(*this, kNames.options, "Spirál", "Ferdén X és Z tengelyeken", "Csak egy körzseb");
   AddCreateAndClear(*this);
-
-  On("Button1", [this] { Button1Click(); });
-  On("Button2", [this] { Button2Click(); });
+  RegisterMillingHandlers(kNames);
   On("ScrollBar1", [this] { ScrollBar1Change(); });
-  On("CheckBox2", EnableWhileUnticked(*this, "CheckBox2", {"Edit9"}));
-  On("CheckBox1", EnableWhileUnticked(*this, "CheckBox1", {"Edit13", "Edit14"}));
-  On("RadioGroup6", SeriesChanged(*this, "RadioGroup6", messages_));
 }
 
 void TFrame3::ScrollBar1Change() {
-  ShowStepOver(*this, read_, "Edit3");
-}
-
-void TFrame3::Button1Click() {
-  MillingPage::Button1Click();
-  if (wrote_) AppendStep();  // a refused create records nothing
+  ShowStepOver(*this, read_, kNames.toolDiameter);
 }
 
 void TFrame3::CheckParameters() {
   error_ = 0;
-  ReadStartPoint(read_, kStart, v_.start);
-  CheckDepth(read_, "Edit7", v_.depth);
+  ReadStartPoint(read_, kNames.start, v_.start);
+  CheckDepth(read_, kNames.depth, v_.depth);
   // A negative diameter would only meet the step-over refusal later on.
   long double d = 0;
   const bool toolOk =
-      CheckToolDiameter(read_, "Edit3", d) &&
+      CheckToolDiameter(read_, kNames.toolDiameter, d) &&
       read_.AcceptIf(d > 0, "A szerszám átmérője nem lehet negatív.", d, v_.toolDiameter);
   long double D = 0;
   bool pocketOk = false;
   if (read_.NonZero("Edit4", "A körzseb átmérője \"0\", vagy nem adtál meg értéket.", D))
-    pocketOk = read_.AcceptIf(D >= read_.Float("Edit3"),
+    pocketOk = read_.AcceptIf(D >= read_.Float(kNames.toolDiameter),
                               "A körzseb átmérője kisebb mint a szerszám átmérője.", D, pocket_);
-  CheckMaxStep(read_, kMaxStep, v_.depth, v_.step);
-  CheckToolAndSpindle(read_, kTool, v_.spindle);
-  CheckFeeds(read_, kFeeds, v_.feeds);
-  ReadOptions(read_, kOptions, v_.options);
-  position_ = Find("ScrollBar1")->position;
+  CheckMaxStep(read_, kNames.maxStep, v_.depth, v_.step);
+  CheckToolAndSpindle(read_, kNames.tool, v_.spindle);
+  CheckFeeds(read_, kNames.feeds, v_.feeds);
+  ReadOptions(read_, kNames.options, v_.options);
+  position_ = Get("ScrollBar1").position;
   // More than 99 turns are not searched for: refuse instead of guessing.
   if (toolOk && pocketOk &&
       SearchRingCount(position_ * v_.toolDiameter / 100, pocket_ - v_.toolDiameter) < 0)
@@ -98,13 +69,8 @@ void TFrame3::ComputePath() {
 void TFrame3::WriteComments() {
   const MillingOptions& o = v_.options;
   if (!o.comments) return;
-  Line("(Körzseb - circular pocket)");
-  Line(" ");
-  WritePointComment(Memo1(), "kezdőpont", read_.Text("Edit1"), read_.Text("Edit2"),
-                    read_.Text("Edit11"));
-  Line("(marás mélysége " + read_.Text("Edit7") + ")");
-  WritePassComments(Memo1(), v_.passes.count, v_.passes.dp, v_.step != v_.depth,
-                    read_.Text("Edit9"));
+  WriteCommentHead(Memo1(), PointHead(read_, kNames.start, "(Körzseb - circular pocket)"));
+  WriteDepthAndPasses(Memo1(), read_, kNames, v_);
   Line("(körzseb átmérője " + read_.Text("Edit4") + ")");
   Line("(oldalirányú fogás " + IntToStr(position_) + "%)");
   Line(o.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
@@ -121,17 +87,16 @@ void TFrame3::WriteProgram() {
   const MillingOptions& o = v_.options;
   const StartPoint& st = v_.start;
   const std::string f1 = " F" + IntToStr(v_.feeds.g1);
-  const bool toolBlock = !read_.Checked("CheckBox1");
+  Frame frame = MillingFrame(read_, kNames.tool, o);
+  frame.dwell = false;  // the pocket starts cutting at once
   const long double p = v_.passes.dp;
   const int levels = v_.passes.count;
 
-  WriteOpening(Memo1(), o.series, v_.passes.safeZ, st.x, st.y);
-  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit13"), read_.Text("Edit14"), o.m4, false);
-  WriteCoolant(Memo1(), o.coolant);
+  WriteOpening(Memo1(), frame, v_.passes.safeZ, st.x, st.y);
   if (o.comments) Line("(főciklus)");
   long double z = st.z, rim = 0;
   for (int i = 1; i <= levels; ++i) {
-    if (o.comments && levels > 1) Line("(" + IntToStr(i) + ". mélységi ciklus)");
+    WritePassNumber(Memo1(), frame, i, levels);
     z += p;
     if (!o.ramp) {
       Line("G1 X" + N4(st.x) + f1);
@@ -164,16 +129,16 @@ void TFrame3::WriteProgram() {
   Line(G1XY(st.x, st.y) + f1);
   Line("G1 Z" + N4(st.z));
   Line("G0 Z" + N4(v_.passes.safeZ));
-  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
+  WriteClosing(Memo1(), frame);
 }
 
-void TFrame3::AppendStep() {
+void TFrame3::Created() {
   const StartPoint& st = v_.start;
   const MillingOptions& o = v_.options;
   const StepHeader header{"Körzseb - circular pocket X" + FloatToStr(st.x) + " Y" +
                               FloatToStr(st.y) + " d" + FloatToStr(pocket_),
                           st.x, st.y, st.z, v_.passes.safeZ};
-  const int speed = read_.Checked("CheckBox1") ? 0 : v_.spindle.speed;
+  const int speed = read_.Checked(kNames.tool.none) ? 0 : v_.spindle.speed;
   RecordStep(*this, context_, header,
              {{"Label9", v_.depth},
               {"Label12", pocket_},

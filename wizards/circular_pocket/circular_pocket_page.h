@@ -4,18 +4,16 @@
 // circle, so that a round pocket of the given diameter is cleared.
 #pragma once
 
-#include "wizards/common/milling_page.h"
+#include "wizards/common/create_page.h"
+#include "wizards/common/milling_fields.h"
 
 namespace verlo {
 
-class TFrame3 : public MillingPage {
+class TFrame3 : public CreatePage {
  public:
   explicit TFrame3(PageContext& context);
 
   void Shown() override { ScrollBar1Change(); }
-  // The milling sequence, then the step record when accumulation is on and
-  // the create wrote its program.
-  void Button1Click() override;
   void CheckParameters() override;
   void ComputePath() override;
   void WriteComments() override;
@@ -33,12 +31,13 @@ class TFrame3 : public MillingPage {
   long double PocketDiameter() const { return pocket_; }
 
  protected:
-  bool SeriesMode() const override { return v_.options.series != 0; }
+  void StartListing() override { ClearUnlessSeries(v_.options.series); }
+  // The step record when accumulation is on.
+  void Created() override;
 
  private:
   // One half circle to x along the X axis at the centre's Y.
   void Arc(long double x, long double R);
-  void AppendStep();
 
   MillingValues v_;
   long double pocket_ = 0;  // pocket diameter D

@@ -20,10 +20,11 @@ class FieldReader {
   FieldReader(WizardPage& page, MessageBox& messages, int& error)
       : page_(page), messages_(messages), error_(error) {}
 
-  const std::string& Text(const char* name) const { return page_.Find(name)->text; }
-  void SetText(const char* name, const std::string& text) { page_.Find(name)->text = text; }
-  bool Checked(const char* name) const { return page_.Find(name)->checked; }
-  int Item(const char* name) const { return page_.Find(name)->itemIndex; }
+  // Each look-up throws MissingControl for a name the page lacks.
+  const std::string& Text(const char* name) const { return page_.Get(name).text; }
+  void SetText(const char* name, const std::string& text) { page_.Get(name).text = text; }
+  bool Checked(const char* name) const { return page_.Get(name).checked; }
+  int Item(const char* name) const { return page_.Get(name).itemIndex; }
   bool Blank(const char* name) const;
 
   // An empty text becomes the given one in the field itself.

@@ -91,80 +91,22 @@ void ReadOptions(const FieldReader& read, const OptionFields& names, MillingOpti
 std::function<void()> EnableWhileUnticked(WizardPage& page, const char* box,
                                           std::vector<const char*> fields) {
   return [&page, box, fields] {
-    const bool on = !page.Find(box)->checked;
-    for (const char* n : fields) page.Find(n)->enabled = on;
+    const bool on = !page.Get(box).checked;
+    for (const char* n : fields) page.Get(n).enabled = on;
   };
 }
 
 std::function<void()> SeriesChanged(WizardPage& page, const char* group, MessageBox& messages) {
   return [&page, group, &messages] {
     page.Memo1().Clear();
-    if (page.Find(group)->itemIndex == 1) messages.Show(kSeriesMessage, kWarningCaption);
+    if (page.Get(group).itemIndex == 1) messages.Show(kSeriesMessage, kWarningCaption);
   };
 }
 
-void AddPointFields(WizardPage& page, const std::string& xyWord) {
-  page.Add(MakeEdit("Edit_x_", "X tengely " + xyWord + ":", "0,0000"));
-  page.Add(MakeEdit("Edit_y_", "Y tengely " + xyWord + ":", "0,0000"));
-  page.Add(MakeEdit("Edit_z_", "Z tengely kezdőpontja:", "0,0000"));
-  page.Add(MakeEdit("Edit_zsb_", "biztonsági Z: +", "5"));
-}
-
-void AddStartFields(WizardPage& page) {
-  AddPointFields(page, "kezdőpontja");
-  page.Add(MakeEdit("Edit_m_", "Marás mélysége:", "-2,0000"));
-}
-
-void AddToolDiameter(WizardPage& page) {
-  page.Add(MakeEdit("Edit_sz_", "Szerszám átmérő:", "5"));
-}
-
-Control& AddStepOver(WizardPage& page) {
-  Control& bar = page.Add(
-      MakeScroll("ScrollBar1", "Fogás szélessége a szerszám szélességének arányában: ", 50));
-  page.Add(MakeLabel("Label4", "%", Placement::SameRow));
-  page.Add(MakeLabel("Label5", "mm", Placement::SameRow));
-  return bar;
-}
-
 void ShowStepOver(WizardPage& page, const FieldReader& read, const char* toolField) {
-  const int pos = page.Find("ScrollBar1")->position;
-  page.Find("Label4")->text = IntToStr(pos) + " %";
-  page.Find("Label5")->text = FormatFloat4(read.Float(toolField) * pos / 100) + " mm";
-}
-
-void AddMaxStep(WizardPage& page) {
-  Control& edit = page.Add(MakeEdit("Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "0,6"));
-  edit.labelName = "Label11";
-  edit.enabled = false;
-  page.Add(MakeCheck("CheckBox_szc_", "nincs", true, Placement::SameRow));
-}
-
-void AddToolNumber(WizardPage& page) {
-  page.Add(MakeEdit("Edit_szsz_", "Szerszám száma:", "1")).labelName = "Label15";
-  page.Add(MakeCheck("CheckBox_szsz_", "nincs", false, Placement::SameRow));
-  page.Add(MakeEdit("Edit_ff_", "Főorsó fordulata: ", "1000")).labelName = "Label16";
-}
-
-void AddFeeds(WizardPage& page, const std::string& g1Caption, const std::string& arcCaption) {
-  page.Add(MakeEdit("Edit_g1_", g1Caption, "150")).labelName = "Label7";
-  page.Add(MakeEdit("Edit_g23_", arcCaption, "300")).labelName = "Label8";
-}
-
-void AddOptions(WizardPage& page, const std::string& zEntryRamp, const std::string& singleItem) {
-  page.Add(MakeRadio("RadioGroup_cw_", " Marás forgásiránya óramutató járásával ",
-                     {"Megegyező (CW)", "Ellentétes (CCW)"}, 0));
-  page.Add(MakeRadio("RadioGroup_m34_", " Forgásirány ", {"M3", "M4"}, 0));
-  page.Add(MakeRadio("RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0));
-  page.Add(
-      MakeRadio("RadioGroup_zi_", " Szerszám Z irányban ", {"Le egyenesen csak Z", zEntryRamp}, 1));
-  page.Add(MakeRadio("RadioGroup_s_", " Sorozat marás ", {singleItem, "Sorozat marás"}, 0));
-  page.Add(MakeCheck("CheckBox_msg_", "Megjegyzésekkel", true));
-}
-
-void AddCreateAndClear(WizardPage& page) {
-  page.Add(MakeButton("Button1", "Létrehozás"));
-  page.Add(MakeButton("Button2", "Törlés", Placement::SameRow));
+  const int pos = page.Get("ScrollBar1").position;
+  page.Get("Label4").text = IntToStr(pos) + " %";
+  page.Get("Label5").text = FormatFloat4(read.Float(toolField) * pos / 100) + " mm";
 }
 
 }  // namespace verlo

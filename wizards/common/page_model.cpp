@@ -19,10 +19,18 @@ std::string Control::ValueText() const {
   return {};
 }
 
+MissingControl::MissingControl(const std::string& name)
+    : std::logic_error("A lapon nincs \"" + name + "\" nevű vezérlő (programhiba).") {}
+
 Control* WizardPage::Find(const std::string& name) const {
   for (Control* c : order_)
     if (c->name == name) return c;
   return nullptr;
+}
+
+Control& WizardPage::Get(const std::string& name) const {
+  if (Control* c = Find(name)) return *c;
+  throw MissingControl(name);
 }
 
 std::string WizardPage::CaptionOf(const std::string& name) const {

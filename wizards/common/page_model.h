@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,13 @@ struct Control {
   std::string ValueText() const;  // the value as the command line shows it
 };
 
+// A look-up of a control the page does not have: a fault of the program,
+// shown as a message by whoever drives the page.
+class MissingControl : public std::logic_error {
+ public:
+  explicit MissingControl(const std::string& name);
+};
+
 class WizardPage {
  public:
   explicit WizardPage(PageContext& context) : context_(context), messages_(context.messages) {}
@@ -57,7 +65,10 @@ class WizardPage {
   virtual void Shown() {}
 
   const std::vector<Control*>& Controls() const { return order_; }
+  // The control of this name, or null.
   Control* Find(const std::string& name) const;
+  // The control of this name; MissingControl when there is none.
+  Control& Get(const std::string& name) const;
   // The caption of a control, or of the edit whose caption label has this
   // name ("Label9"); empty when there is none.
   std::string CaptionOf(const std::string& name) const;

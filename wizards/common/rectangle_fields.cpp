@@ -1,22 +1,24 @@
 #include "wizards/common/rectangle_fields.h"
 
 #include "gcode/numbers.h"
+#include "wizards/common/field_groups.h"
 
 namespace verlo {
 
 void AddStartAndSizeFields(WizardPage& page) {
-  page.Add(MakeEdit("Edit_x_", "X tengely kezdőpontja:", "0,0000"));
-  page.Add(MakeEdit("Edit_xd_", "Átmérő:", "20", Placement::SameRow));
-  page.Add(MakeEdit("Edit_y_", "Y tengely kezdőpontja:", "0,0000"));
-  page.Add(MakeEdit("Edit_yd_", "Átmérő:", "30", Placement::SameRow));
-  page.Add(MakeEdit("Edit_z_", "Z tengely kezdőpontja:", "0,0000"));
-  page.Add(MakeEdit("Edit_zsb_", "biztonsági Z: +", "5"));
-  page.Add(MakeEdit("Edit_m_", "Marás mélysége:", "-2,0000"));
+  AddPointFields(page, kNamedFields.start, "kezdőpontja",
+                 {{MakeEdit("Edit_xd_", "Átmérő:", "20", Placement::SameRow)},
+                  {MakeEdit("Edit_yd_", "Átmérő:", "30", Placement::SameRow)}});
+  AddDepth(page, kNamedFields.depth);
   page.Add(MakeEdit("Edit_rc_", "Sarokrádiusz:", "2,5", Placement::SameRow)).enabled = false;
 }
 
 void AddRotateButton(WizardPage& page) {
   page.Add(MakeButton("Button3", "Elforgatás", Placement::SameRow)).enabled = false;
+}
+
+void WriteSizeComment(Listing& listing, const FieldReader& read) {
+  Emit(listing, "(téglalap átmérői X" + read.Text("Edit_xd_") + " Y" + read.Text("Edit_yd_") + ")");
 }
 
 bool CheckSizes(FieldReader& read, const std::string& noun, RectangleSize& size) {
@@ -27,7 +29,7 @@ bool CheckSizes(FieldReader& read, const std::string& noun, RectangleSize& size)
                       "A " + noun + " " + axis + " átmérője \"0\", vagy nem adtál meg értéket.",
                       value)) {
       ok = false;
-    } else if (value < read.Float("Edit_sz_")) {
+    } else if (value < read.Float(kNamedFields.toolDiameter)) {
       read.Refuse("A " + noun + " " + axis + " átmérője kisebb mint a szerszám átmérője.");
       ok = false;
     } else {
@@ -49,7 +51,7 @@ void CheckCornerRadius(FieldReader& read, long double toolDiameter, RectangleSiz
     return;
   // Compared as the plain form shows them: half of a valid diameter, written
   // back to the field, equals it.
-  const long double half = Round15(read.Float("Edit_sz_") / 2);
+  const long double half = Round15(read.Float(kNamedFields.toolDiameter) / 2);
   rc = Round15(rc);
   if (rc < half) {
     read.Refuse("A sarokrádiusz kisebb mint a szerszám átmérő fele.");

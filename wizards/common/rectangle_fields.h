@@ -18,6 +18,8 @@ struct RectangleSize {
 // Edit_m_ with Edit_rc_.
 void AddStartAndSizeFields(WizardPage& page);
 void AddRotateButton(WizardPage& page);
+// "(téglalap átmérői X<x> Y<y>)" from the sizes as typed.
+void WriteSizeComment(Listing& listing, const FieldReader& read);
 
 // The size checks; noun names the shape in the messages ("téglalapzseb").
 // True when both sizes were accepted.

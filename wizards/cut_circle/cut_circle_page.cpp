@@ -1,38 +1,44 @@
 #include "wizards/cut_circle/cut_circle_page.h"
 
 #include "gcode/numbers.h"
-#include "gcode/program_frame.h"
+#include "wizards/common/field_groups.h"
+#include "wizards/common/milling_frame.h"
 
 namespace verlo {
 
-TFrame5::TFrame5(PageContext& context) : MillingPage(context) {
-  AddStartFields(*this);
+namespace {
+constexpr const FieldNames& kNames = kNamedFields;
+}  // namespace
+
+TFrame5::TFrame5(PageContext& context) : CreatePage(context) {
+  AddPointFields(*this, kNames.start, "kezdőpontja");
+  AddDepth(*this, kNames.depth);
   Add(MakeEdit("Edit_r_", "Kör átmérője:", "20"));
-  AddToolDiameter(*this);
-  AddMaxStep(*this);
-  AddToolNumber(*this);
-  AddFeeds(*this, "G1 feed:", "G2, G3 feed:");
-  AddOptions(*this, "Spirál pályán ", "Csak egy kör ");
+  AddToolDiameter(*this, kNames.toolDiameter);
+  AddMaxStep(*this, kNames.maxStep, "0,6", true);
+  AddToolNumber(*this, kNames.tool, NoToolBox::Offered);
+  AddFeeds(*this, kNames.feeds, "G1 feed:", "G2, G3 feed:");
+  AddOptions(*this, kNames.options, "Marás", "Spirál pályán ", "Csak egy kör ");
   AddCreateAndClear(*this);
-  RegisterMillingHandlers();
+  RegisterMillingHandlers(kNames);
 }
 
 void TFrame5::CheckParameters() {
   error_ = 0;
-  ReadStartPoint(read_, kStartFields, v_.start);
-  CheckDepth(read_, "Edit_m_", v_.depth);
-  CheckToolDiameter(read_, "Edit_sz_", v_.toolDiameter);
+  ReadStartPoint(read_, kNames.start, v_.start);
+  CheckDepth(read_, kNames.depth, v_.depth);
+  CheckToolDiameter(read_, kNames.toolDiameter, v_.toolDiameter);
   long double circle = 0;
   if (read_.NonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", circle)) {
-    if (circle < read_.Float("Edit_sz_"))
+    if (circle < read_.Float(kNames.toolDiameter))
       read_.Refuse("A kör átmérője kisebb mint a szerszám átmérője.");
     else
       circle_ = circle;
   }
-  CheckMaxStep(read_, kMaxStepFields, v_.depth, v_.step);
-  CheckToolAndSpindle(read_, kToolFields, v_.spindle);
-  CheckFeeds(read_, kFeedFields, v_.feeds);
-  ReadOptions(read_, kOptionFields, v_.options);
+  CheckMaxStep(read_, kNames.maxStep, v_.depth, v_.step);
+  CheckToolAndSpindle(read_, kNames.tool, v_.spindle);
+  CheckFeeds(read_, kNames.feeds, v_.feeds);
+  ReadOptions(read_, kNames.options, v_.options);
 }
 
 void TFrame5::ComputePath() {
@@ -43,14 +49,9 @@ void TFrame5::ComputePath() {
 void TFrame5::WriteComments() {
   const MillingOptions& o = v_.options;
   if (!o.comments) return;
-  Line("(Kör kivágás - cut circle)");
-  Line(" ");
-  WritePointComment(Memo1(), "kezdőpont", read_.Text("Edit_x_"), read_.Text("Edit_y_"),
-                    read_.Text("Edit_z_"));
+  WriteCommentHead(Memo1(), PointHead(read_, kNames.start, "(Kör kivágás - cut circle)"));
   Line("(Kör átmérője X" + read_.Text("Edit_r_") + ")");
-  Line("(marás mélysége " + read_.Text("Edit_m_") + ")");
-  WritePassComments(Memo1(), v_.passes.count, v_.passes.dp, v_.step != v_.depth,
-                    read_.Text("Edit_szc_"));
+  WriteDepthAndPasses(Memo1(), read_, kNames, v_);
   Line(o.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
   Line(o.ramp ? "(Spirál pályán folyamatosan le)" : "(Z tengely egyenesen le mozog)");
   Line(o.series ? "(sorozat kör kivágások készülnek)" : "(csak egy kör kivágás készül)");
@@ -66,11 +67,9 @@ void TFrame5::WriteProgram() {
   const std::string radius = " R" + N4(R_);
   const std::string f1 = " F" + IntToStr(v_.feeds.g1);
   const std::string f23 = " F" + IntToStr(v_.feeds.arc);
-  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
+  const Frame frame = MillingFrame(read_, kNames.tool, o);
 
-  WriteOpening(Memo1(), o.series, v_.passes.safeZ, s.x, s.y);
-  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
-  WriteCoolant(Memo1(), o.coolant);
+  WriteOpening(Memo1(), frame, v_.passes.safeZ, s.x, s.y);
   Line(G1XY(s.x - R_, s.y) + f23);
   Line("G1 Z" + N4(s.z) + f1);
   if (o.comments) Line("(főciklus)");
@@ -78,7 +77,7 @@ void TFrame5::WriteProgram() {
   const int passes = v_.passes.count;
   long double A = s.z + P / 2, B = s.z + P;
   for (int i = 1; i <= passes; ++i) {
-    if (o.comments && passes > 1) Line("(" + IntToStr(i) + ". mélységi ciklus)");
+    WritePassNumber(Memo1(), frame, i, passes);
     if (!o.ramp) {
       Line("G1 Z" + N4(A + P / 2) + f1);
       Line(ArcLine(right + radius + f23));
@@ -96,7 +95,7 @@ void TFrame5::WriteProgram() {
   }
   if (o.comments) Line("(főciklus vége)");
   WriteRetract(Memo1(), s.z, v_.feeds.g1, v_.passes.safeZ, s.x, s.y);
-  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
+  WriteClosing(Memo1(), frame);
 }
 
 }  // namespace verlo

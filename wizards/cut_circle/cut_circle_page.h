@@ -3,11 +3,12 @@
 // diameter is cut out.
 #pragma once
 
-#include "wizards/common/milling_page.h"
+#include "wizards/common/create_page.h"
+#include "wizards/common/milling_fields.h"
 
 namespace verlo {
 
-class TFrame5 : public MillingPage {
+class TFrame5 : public CreatePage {
  public:
   explicit TFrame5(PageContext& context);
 
@@ -19,7 +20,7 @@ class TFrame5 : public MillingPage {
   const MillingValues& Values() const { return v_; }
 
  protected:
-  bool SeriesMode() const override { return v_.options.series != 0; }
+  void StartListing() override { ClearUnlessSeries(v_.options.series); }
 
  private:
   MillingValues v_;

@@ -1,37 +1,42 @@
 #include "wizards/cut_rectangle/cut_rectangle_page.h"
 
 #include "gcode/numbers.h"
-#include "gcode/program_frame.h"
+#include "wizards/common/field_groups.h"
+#include "wizards/common/milling_frame.h"
 
 namespace verlo {
 
-TFrame7::TFrame7(PageContext& context) : MillingPage(context) {
+namespace {
+constexpr const FieldNames& kNames = kNamedFields;
+}  // namespace
+
+TFrame7::TFrame7(PageContext& context) : CreatePage(context) {
   AddStartAndSizeFields(*this);
-  AddToolDiameter(*this);
-  AddMaxStep(*this);
-  AddToolNumber(*this);
-  AddFeeds(*this, "G1 Z telibe marásnál:", "G1 Z %-os marás :");
-  AddOptions(*this, "Ferdén X és Z tengelyeken", "Csak egy téglalap");
+  AddToolDiameter(*this, kNames.toolDiameter);
+  AddMaxStep(*this, kNames.maxStep, "0,6", true);
+  AddToolNumber(*this, kNames.tool, NoToolBox::Offered);
+  AddFeeds(*this, kNames.feeds, "G1 Z telibe marásnál:", "G1 Z %-os marás :");
+  AddOptions(*this, kNames.options, "Marás", "Ferdén X és Z tengelyeken", "Csak egy téglalap");
   AddCreateAndClear(*this);
   AddRotateButton(*this);
-  RegisterMillingHandlers();
+  RegisterMillingHandlers(kNames);
 }
 
 void TFrame7::CheckParameters() {
   error_ = 0;
-  ReadStartPoint(read_, kStartFields, v_.start);
-  CheckDepth(read_, "Edit_m_", v_.depth);
-  if (!CheckToolDiameter(read_, "Edit_sz_", v_.toolDiameter)) {
+  ReadStartPoint(read_, kNames.start, v_.start);
+  CheckDepth(read_, kNames.depth, v_.depth);
+  if (!CheckToolDiameter(read_, kNames.toolDiameter, v_.toolDiameter)) {
     // The field reads "0" so the later checks can use it.
-    read_.SetText("Edit_sz_", "0");
+    read_.SetText(kNames.toolDiameter, "0");
     v_.toolDiameter = 0;
   }
   CheckSizes(read_, "négyzetzseb", size_);
   CheckCornerRadius(read_, v_.toolDiameter, size_);
-  CheckMaxStep(read_, kMaxStepFields, v_.depth, v_.step);
-  CheckToolAndSpindle(read_, kToolFields, v_.spindle);
-  CheckFeeds(read_, kFeedFields, v_.feeds);
-  ReadOptions(read_, kOptionFields, v_.options);
+  CheckMaxStep(read_, kNames.maxStep, v_.depth, v_.step);
+  CheckToolAndSpindle(read_, kNames.tool, v_.spindle);
+  CheckFeeds(read_, kNames.feeds, v_.feeds);
+  ReadOptions(read_, kNames.options, v_.options);
 }
 
 void TFrame7::ComputePath() {
@@ -42,14 +47,9 @@ void TFrame7::ComputePath() {
 void TFrame7::WriteComments() {
   const MillingOptions& o = v_.options;
   if (!o.comments) return;
-  Line("(Téglalap kivágás - cut rectangle)");
-  Line(" ");
-  WritePointComment(Memo1(), "kezdőpont", read_.Text("Edit_x_"), read_.Text("Edit_y_"),
-                    read_.Text("Edit_z_"));
-  Line("(téglalap átmérői X" + read_.Text("Edit_xd_") + " Y" + read_.Text("Edit_yd_") + ")");
-  Line("(marás mélysége " + read_.Text("Edit_m_") + ")");
-  WritePassComments(Memo1(), v_.passes.count, v_.passes.dp, v_.step != v_.depth,
-                    read_.Text("Edit_szc_"));
+  WriteCommentHead(Memo1(), PointHead(read_, kNames.start, "(Téglalap kivágás - cut rectangle)"));
+  WriteSizeComment(Memo1(), read_);
+  WriteDepthAndPasses(Memo1(), read_, kNames, v_);
   Line(o.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
   Line(o.ramp ? "(Spirál pályán folyamatosan le)" : "(Z tengely egyenesen le mozog)");
   Line(o.series ? "(sorozat téglalap kivágások készülnek)" : "(csak egy téglalap kivágás készül)");
@@ -74,19 +74,17 @@ void TFrame7::WriteProgram() {
   const MillingOptions& o = v_.options;
   const StartPoint& s = v_.start;
   const std::string fz = " F" + IntToStr(v_.feeds.g1);
-  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
+  const Frame frame = MillingFrame(read_, kNames.tool, o);
   const long double dp = v_.passes.dp;
   const int passes = v_.passes.count;
 
-  WriteOpening(Memo1(), o.series, v_.passes.safeZ, s.x, s.y);
-  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
-  WriteCoolant(Memo1(), o.coolant);
+  WriteOpening(Memo1(), frame, v_.passes.safeZ, s.x, s.y);
   Line(G1XY(s.x, s.y) + " F" + IntToStr(v_.feeds.arc));
   Line("G1 Z" + N4(s.z) + fz);
   if (o.comments) Line("(főciklus)");
   long double Za = s.z + dp / 4, Zb = s.z + dp / 2, Zc = s.z + dp / 4 + dp / 2, Zd = s.z + dp;
   for (int k = 1; k <= passes; ++k) {
-    if (o.comments && passes > 1) Line("(" + IntToStr(k) + ". mélységi ciklus)");
+    WritePassNumber(Memo1(), frame, k, passes);
     if (!o.ramp) {
       Line("G1 Z" + N4(Zd) + fz);
       WriteLap(nullptr);
@@ -106,7 +104,7 @@ void TFrame7::WriteProgram() {
   }
   if (o.comments) Line("(főciklus vége)");
   WriteRetract(Memo1(), s.z, v_.feeds.g1, v_.passes.safeZ, s.x, s.y);
-  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
+  WriteClosing(Memo1(), frame);
 }
 
 }  // namespace verlo

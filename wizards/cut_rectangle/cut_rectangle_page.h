@@ -2,12 +2,13 @@
 // passes, plunged at the start corner or descending around each lap.
 #pragma once
 
-#include "wizards/common/milling_page.h"
+#include "wizards/common/create_page.h"
+#include "wizards/common/milling_fields.h"
 #include "wizards/common/rectangle_fields.h"
 
 namespace verlo {
 
-class TFrame7 : public MillingPage {
+class TFrame7 : public CreatePage {
  public:
   explicit TFrame7(PageContext& context);
 
@@ -21,7 +22,7 @@ class TFrame7 : public MillingPage {
   const MillingValues& Values() const { return v_; }
 
  protected:
-  bool SeriesMode() const override { return v_.options.series != 0; }
+  void StartListing() override { ClearUnlessSeries(v_.options.series); }
 
  private:
   // One lap from the start corner round to it; z values per corner (none for

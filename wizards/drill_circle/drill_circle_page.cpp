@@ -4,15 +4,17 @@
 #include <utility>
 
 #include "gcode/numbers.h"
-#include "gcode/program_frame.h"
+#include "wizards/common/milling_frame.h"
 #include "wizards/drill_circle/drill_form.h"
 
 namespace verlo {
 namespace {
 
+constexpr const FieldNames& kNames = kNamedFields;
 // The page has no direction and no ramp option.
-constexpr OptionFields kDrillOptions{"CheckBox_msg_",   "RadioGroup_h_", nullptr,
-                                     "RadioGroup_m34_", nullptr,         "RadioGroup_s_"};
+constexpr OptionFields kDrillOptions{
+    kNames.options.comments, kNames.options.coolant, nullptr, kNames.options.m4, nullptr,
+    kNames.options.series};
 
 const char kHolesChanged[] =
     "A furatok száma vagy helye megváltozott a kiválasztás óta. Válaszd ki újra a furatokat, "
@@ -20,9 +22,9 @@ const char kHolesChanged[] =
 
 }  // namespace
 
-TFrame8::TFrame8(PageContext& context) : MillingPage(context) {
+TFrame8::TFrame8(PageContext& context) : CreatePage(context) {
   AddDrillCircleControls(*this);
-  RegisterMillingHandlers();
+  RegisterMillingHandlers(kNames);
   On("RadioGroup1", [this] { RadioGroup1Click(); });
 }
 
@@ -33,40 +35,40 @@ void TFrame8::StartUp() {
 }
 
 void TFrame8::Shown() {
-  Find("RadioGroup1")->itemEnabled[2] = false;
+  Get("RadioGroup1").itemEnabled[2] = false;
 }
 
 void TFrame8::CheckParameters() {
   error_ = 0;
   tableInputs_.clear();
   StartPoint start{v_.u8_x_, v_.u8_y_, v_.u8_z_, v_.u8_zsb_};
-  ReadStartPoint(read_, kStartFields, start);
+  ReadStartPoint(read_, kNames.start, start);
   v_.u8_x_ = start.x;
   v_.u8_y_ = start.y;
   v_.u8_z_ = start.z;
   v_.u8_zsb_ = start.safe;
-  CheckDepth(read_, "Edit_m_", v_.depth);
-  if (!CheckToolDiameter(read_, "Edit_sz_", v_.u8_sz_)) {
+  CheckDepth(read_, kNames.depth, v_.depth);
+  if (!CheckToolDiameter(read_, kNames.toolDiameter, v_.u8_sz_)) {
     // The field reads "0" so the circle check can use it.
-    read_.SetText("Edit_sz_", "0");
+    read_.SetText(kNames.toolDiameter, "0");
     v_.u8_sz_ = 0;
   }
   long double circle = 0;
   if (read_.NonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", circle))
-    read_.AcceptIf(circle >= read_.Float("Edit_sz_"),
+    read_.AcceptIf(circle >= read_.Float(kNames.toolDiameter),
                    "A kör átmérője kisebb mint a szerszám átmérője.", circle, v_.u8_rd_);
   long double peck = 0;
-  if (read_.Checked("CheckBox_szc_"))
+  if (read_.Checked(kNames.maxStep.none))
     v_.u8_szc_ = v_.depth;
-  else if (read_.NonZero("Edit_szc_",
+  else if (read_.NonZero(kNames.maxStep.edit,
                          "Lépésenkénti fogási mélység \"0\", vagy nem adtál meg értéket.", peck))
     v_.u8_szc_ = std::fabs(peck) >= std::fabs(v_.depth) ? v_.depth : peck;
   int holes = 0;
   if (read_.NonZero("Edit_drc_", "Furatok száma \"0\", vagy nem adtál meg értéket.", holes))
     read_.AcceptIf(holes >= 1 && holes <= kMaxHoles, "A furatok száma 1 és 1000 között lehet.",
                    holes, v_.holes);
-  CheckToolAndSpindle(read_, kToolFields, v_.spindle);
-  CheckFeed(read_, "Edit_g1_", "G1 előtolási értékét nem adtad meg.",
+  CheckToolAndSpindle(read_, kNames.tool, v_.spindle);
+  CheckFeed(read_, kNames.feeds.g1, "G1 előtolási értékét nem adtad meg.",
             "A G1 előtolás nem lehet nulla vagy negatív.", v_.feed);
   // A cycle drills down from the retract position: never up to the depth.
   long double retract = 0;
@@ -77,6 +79,12 @@ void TFrame8::CheckParameters() {
   v_.rotation = read_.Blank("Edit_ane_") ? 0 : read_.Float("Edit_ane_");
   ReadOptions(read_, kDrillOptions, v_.options);
   v_.cycle = read_.Item("RadioGroup_g783_") == 0 ? 73 : 83;
+}
+
+void TFrame8::ReadPage() {
+  if (selection_ && Inputs() == tableInputs_) return;
+  CheckParameters();
+  ComputePath();
 }
 
 void TFrame8::ComputePath() {
@@ -113,14 +121,13 @@ void TFrame8::KeepSelection() {
 
 void TFrame8::WriteComments() {
   if (!v_.options.comments) return;
-  Line("(Fúrás kör mentén - drill circular bolt pattern)");
-  Line(" ");
-  WritePointComment(Memo1(), "középpont", read_.Text("Edit_x_"), read_.Text("Edit_y_"),
-                    read_.Text("Edit_z_"));
+  WriteCommentHead(
+      Memo1(), PointHead(read_, kNames.start, "(Fúrás kör mentén - drill circular bolt pattern)",
+                         "középpont"));
   Line("(kör átmérője " + read_.Text("Edit_r_") + ")");
-  Line("(fúrás mélysége " + read_.Text("Edit_m_") + ")");
+  Line("(fúrás mélysége " + read_.Text(kNames.depth) + ")");
   if (v_.u8_szc_ != v_.depth)
-    Line("(lépésenkénti max fogási mélység " + read_.Text("Edit_szc_") + ")");
+    Line("(lépésenkénti max fogási mélység " + read_.Text(kNames.maxStep.edit) + ")");
   Line("(fúró utasítás " + IntToStr(v_.cycle) + ")");
   Line("(furatok száma " + IntToStr(v_.holes) + ")");
   Line(v_.options.series ? "(több kör mentén)" : "(csak egy kör )");
@@ -128,13 +135,12 @@ void TFrame8::WriteComments() {
 
 void TFrame8::WriteProgram() {
   const MillingOptions& o = v_.options;
-  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
+  const Frame frame = MillingFrame(read_, kNames.tool, o);
   const std::string centre = "G0 X" + PlainWord(v_.u8_x_) + " Y" + PlainWord(v_.u8_y_);
   if (!o.series) Line("G21 G90");
   Line("G0 Z" + PlainWord(v_.u8_zs_));
   Line(centre);
-  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
-  WriteCoolant(Memo1(), o.coolant);
+  WriteSetUp(Memo1(), frame);
   if (o.comments) Line("(főciklus)");
   bool first = true;
   for (int i = 1; i <= v_.u8_anc; ++i) {
@@ -154,20 +160,20 @@ void TFrame8::WriteProgram() {
   if (o.comments) Line("(főciklus vége)");
   Line("G0 Z" + PlainWord(v_.u8_zs_));
   Line(centre);
-  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
+  WriteClosing(Memo1(), frame);
   v_.u8_ancl = v_.u8_anc;
   v_.u8_anc = 0;
   selection_ = false;
 }
 
 void TFrame8::OfferChoose(bool choose) {
-  Control& group = *Find("RadioGroup1");
+  Control& group = Get("RadioGroup1");
   group.itemEnabled[1] = choose;
   group.itemEnabled[2] = !choose;
 }
 
 void TFrame8::RadioGroup1Click() {
-  Control& group = *Find("RadioGroup1");
+  Control& group = Get("RadioGroup1");
   const int item = group.itemIndex;
   if (item == 0) {  // "Minden furat": no table pending, the selector put away
     v_.u8_anc = 0;
@@ -196,7 +202,7 @@ void TFrame8::HolesAccepted(const std::vector<bool>& ticked) {
   if (error_ != 0 && !selection_) {
     // The table comes from a reading that found errors: no selection from it.
     v_.u8_anc = 0;
-    Find("RadioGroup1")->itemIndex = 0;
+    Get("RadioGroup1").itemIndex = 0;
     selectorItem_ = 0;
     OfferChoose(true);
   } else {

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "wizards/common/milling_page.h"
+#include "wizards/common/create_page.h"
 #include "wizards/drill_circle/hole_table.h"
 
 namespace verlo {
 
-class TFrame8 : public MillingPage, private HoleSelectorEvents {
+class TFrame8 : public CreatePage, private HoleSelectorEvents {
  public:
   explicit TFrame8(PageContext& context);
 
@@ -29,11 +29,11 @@ class TFrame8 : public MillingPage, private HoleSelectorEvents {
   const DrillValues& Values() const { return v_; }
 
  protected:
-  bool SeriesMode() const override { return v_.options.series != 0; }
+  void StartListing() override { ClearUnlessSeries(v_.options.series); }
   // A pending selection is written from its table while every control holds
   // what the table was computed from; otherwise the page is read afresh, so
   // no text reaches the program unread.
-  bool ReadsAfresh() const override { return !selection_ || Inputs() != tableInputs_; }
+  void ReadPage() override;
 
  private:
   void HolesAccepted(const std::vector<bool>& ticked) override;

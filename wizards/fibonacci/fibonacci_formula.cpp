@@ -76,7 +76,7 @@ void TFrame2::WriteFormulaSubprograms() {
   // signs of the quarter, then the arc that cuts it.
   const char* const x[2] = {"#1=[#1-#4]", "#1=[#1+#4]"};
   const char* const y[2] = {"#2=[#2-#4]", "#2=[#2+#4]"};
-  const int(*signs)[2] = v_.cw ? kSpiralSigns[1] : kSpiralSigns[0];
+  const int(*signs)[2] = v_.ccw ? kSpiralSigns[0] : kSpiralSigns[1];
   const auto quarters = [&](int count) {
     for (int q = 0; q < count; ++q) {
       Line(x[signs[q][0] > 0]);
@@ -89,7 +89,7 @@ void TFrame2::WriteFormulaSubprograms() {
   Line("M99");
   Gap();
   commented("O3", "kiírás és léptetés");
-  Line((v_.cw ? "G2" : "G3") + std::string(" X#1 Y#2 R#4 F") + N4(v_.f2));
+  Line((v_.ccw ? "G3" : "G2") + std::string(" X#1 Y#2 R#4 F") + N4(v_.f2));
   for (const char* line : {"#6=#4", "#4=[#4+#5]", "#5=#6", "M99"}) Line(line);
   Gap();
   const char* const parts[4] = {"részfordulat=0", "részfordulat=1/4", "részfordulat=1/2",

@@ -4,6 +4,7 @@
 
 #include "gcode/numbers.h"
 #include "gcode/program_frame.h"
+#include "wizards/common/milling_frame.h"
 #include "wizards/fibonacci/fibonacci_page.h"
 
 namespace verlo {
@@ -35,21 +36,18 @@ void TFrame2::Gap() {
 
 void TFrame2::WriteComments() {
   if (!v_.comments) return;
-  Line("(Fibonacci spirál)");
-  Line(" ");
-  WritePointComment(Memo1(), "kezdőpont", read_.Text("Edit1"), read_.Text("Edit2"),
-                    read_.Text("Edit11"));
+  WriteCommentHead(Memo1(), PointHead(read_, kNumberedFields.start, "(Fibonacci spirál)"));
   Line("(körbefordulás " + N4(v_.turns) + " részfordulat " + IntToStr(v_.quarters) + "x1/4)");
   Line("(elforgatás " + N4(v_.rotation) + "°)");
   Line("(nagyítás mértéke x" + N4(v_.scale) + ")");
-  Line("(marás mélysége " + read_.Text("Edit7") + ")");
+  WriteDepthComment(Memo1(), read_.Text(kNumberedFields.depth));
   if (!read_.Checked("CheckBox1"))
     Line("(szerszám max fogási mélység " + read_.Text("Edit8") + ")");
   if (v_.levels > 1) Line("(mélységi ciklusok száma " + N4(v_.levels) + ")");
   if (v_.p != read_.Float("Edit7")) Line("(ciklusonkénti mélység " + N4(v_.p) + ")");
   if (!read_.Checked("CheckBox2"))
     Line("(lépésenkénti max fogási mélység " + read_.Text("Edit9") + ")");
-  Line(v_.cw ? "(forgásirány CW)" : "(forgásirány CCW)");
+  Line(v_.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
   Line(" ");
 }
 
@@ -89,8 +87,8 @@ void TFrame2::WriteGcodeProgram() {
     Line(" ");
     Line("(főciklus)");
   }
-  const std::vector<SpiralArc> arcs = SpiralArcs(v_.scale, v_.turns, v_.quarters, v_.cw);
-  const std::string g = v_.cw ? "G2" : "G3";
+  const std::vector<SpiralArc> arcs = SpiralArcs(v_.scale, v_.turns, v_.quarters, !v_.ccw);
+  const std::string g = v_.ccw ? "G3" : "G2";
   const std::string f2 = " F" + N4(v_.f2);
   long double level = 0;  // the G59 surface
   for (int i = 1; i <= v_.levels; ++i) {

@@ -4,6 +4,7 @@
 
 #include "gcode/numbers.h"
 #include "wizards/common/depth_passes.h"
+#include "wizards/common/field_groups.h"
 #include "wizards/common/step_record.h"
 
 namespace verlo {
@@ -17,6 +18,8 @@ const char kG59Warning[] =
 const char kPerLevelCaption[] = "Figyelmeztatés rossz paraméterezésről";
 
 namespace {
+
+constexpr const FieldNames& kNames = kNumberedFields;
 
 // The radius of the last of `arcs` arcs (scale × the Fibonacci number), as the
 // arc generator adds it up; the sum stops once it passes `limit`.
@@ -32,35 +35,29 @@ long double LastRadius(long double scale, long long arcs, long double limit) {
 
 }  // namespace
 
-TFrame2::TFrame2(PageContext& context)
-    : WizardPage(context), read_(*this, context.messages, error_) {
+TFrame2::TFrame2(PageContext& context) : CreatePage(context) {
   Add(MakeRadio("RadioGroup1", " G kód generálása ", {"Csak G kód", "Csak képlet"}, 0));
-  Add(MakeCheck("CheckBox5", "Megjegyzésekkel", true));
+  AddComments(*this, kNames.options.comments);
   Add(MakeButton("Button1", "Létrehozás"));
-  Add(MakeRadio("RadioGroup3", " Spirál forgásiránya óramutató járásával ",
-                {"Megegyező (CW)", "Ellentétes (CCW)"}, 1));
-  Add(MakeRadio("RadioGroup4", " Forgásirány ", {"M3", "M4"}, 0));
-  AddEdit(*this, "Edit1", "Label2", "X tengely kezdőpontja:", "0,0000");
-  AddEdit(*this, "Edit2", "Label3", "Y tengely kezdőpontja:", "0,0000");
-  AddEdit(*this, "Edit11", "Label13", "Z tengely kezdőpontja:", "0,0000");
-  AddEdit(*this, "Edit12", "Label14", "biztonsági Z: +", "5");
+  AddDirection(*this, kNames.options.ccw, "Spirál", 1);
+  AddSpindleSense(*this, kNames.options.m4);
+  AddPointFields(*this, kNames.start, "kezdőpontja");
   AddEdit(*this, "Edit10", "Label12",
           "Nagyítás (a képen látható miliméter értékek  szorzója):", "0,00");
   AddEdit(*this, "Edit4", "Label5", "Elforgatás szöge:", "0").enabled = false;
   Add(MakeLabel("Label6", "° (fok)", Placement::SameRow));
   Add(MakeCheck("CheckBox4", "nincs", true, Placement::SameRow)).enabled = false;
-  AddEdit(*this, "Edit7", "Label9", "Marás mélysége:", "-2,0000");
+  AddDepth(*this, kNames.depth);
   AddEdit(*this, "Edit8", "Label10", "Szerszám maximális fogási mélysége: ", "");
   Add(MakeCheck("CheckBox1", "nincs", true, Placement::SameRow));
-  AddEdit(*this, "Edit9", "Label11", "Lépésenkénti maximális fogási mélység: ", "");
-  Add(MakeCheck("CheckBox2", "nincs", true, Placement::SameRow));
-  AddEdit(*this, "Edit13", "Label15", "Szerszám száma:", "1");
-  AddEdit(*this, "Edit14", "Label16", "Főorsó fordulata: ", "1000");
+  // Its "nincs" box enables nothing: the field stays open.
+  AddMaxStep(*this, kNames.maxStep, "", true);
+  Get(kNames.maxStep.edit.name).enabled = true;
+  AddToolNumber(*this, kNames.tool, NoToolBox::Absent);
   AddEdit(*this, "Edit3", "Label4", "Körbefordulások száma:", "2");
   Add(MakeCheck("CheckBox3", "Csak a képen látható", true));
   Add(MakeRadio("RadioGroup2", " Plussz részfordulat ", {"nincs", "1/4", "1/2", "3/4"}, 0));
-  AddEdit(*this, "Edit5", "Label7", "G1 feed:", "150");
-  AddEdit(*this, "Edit6", "Label8", "G2, G3 feed:", "300");
+  AddFeeds(*this, kNames.feeds, "G1 feed:", "G2, G3 feed:");
   On("Button1", [this] { Button1Click(); });
 }
 
@@ -68,31 +65,23 @@ void TFrame2::Shown() {
   Message(kG59Warning, kWarningCaption);
 }
 
-void TFrame2::Button1Click() {
-  wrote_ = false;
-  spindleLeftOut_ = false;
+void TFrame2::StartListing() {
   Memo1().Clear();
-  CheckParameters();
-  if (error_ == 0) {
-    WriteComments();
-    WriteProgram();
-    wrote_ = true;
-    RecordThisStep();  // a refused create records nothing
-  }
+  spindleLeftOut_ = false;
 }
 
 void TFrame2::CheckParameters() {
   error_ = 0;
-  v_.cw = read_.Item("RadioGroup3") == 0 ? 1 : 0;
-  v_.m4 = read_.Item("RadioGroup4") != 0 ? 1 : 0;
-  v_.comments = read_.Checked("CheckBox5") ? 1 : 0;
-  read_.FillIfBlank({"Edit1", "Edit2"});
-  v_.x = read_.Float("Edit1");
-  v_.y = read_.Float("Edit2");
+  v_.ccw = read_.Item(kNames.options.ccw) != 0 ? 1 : 0;
+  v_.m4 = read_.Item(kNames.options.m4) != 0 ? 1 : 0;
+  v_.comments = read_.Checked(kNames.options.comments) ? 1 : 0;
+  read_.FillIfBlank({kNames.start.x, kNames.start.y});
+  v_.x = read_.Float(kNames.start.x);
+  v_.y = read_.Float(kNames.start.y);
   ReadFeeds();
   ReadDepth();
-  if (read_.Blank("Edit8")) Find("CheckBox1")->checked = true;
-  if (read_.Blank("Edit9")) Find("CheckBox2")->checked = true;
+  if (read_.Blank("Edit8")) Get("CheckBox1").checked = true;
+  if (read_.Blank("Edit9")) Get("CheckBox2").checked = true;
   v_.toolLimit = read_.Blank("Edit8") ? 0 : read_.Float("Edit8");
   v_.maxPerLevel = read_.Blank("Edit9") ? 0 : read_.Float("Edit9");
   ReadSpiral();
@@ -146,7 +135,7 @@ void TFrame2::ReadSpiral() {
   ReadToolAndSpindle();
   if (read_.Checked("CheckBox3")) {
     read_.SetText("Edit3", "1");
-    Find("RadioGroup2")->itemIndex = 2;
+    Get("RadioGroup2").itemIndex = 2;
   }
   const int turns = read_.Int("Edit3");
   const bool turnsOk =
@@ -192,7 +181,7 @@ void TFrame2::ReadLevels() {
   v_.p = v_.depth / levels;
 }
 
-void TFrame2::RecordThisStep() {
+void TFrame2::Created() {
   if (context_.shell.accumulate == 0) return;
   StepHeader header;
   header.title =

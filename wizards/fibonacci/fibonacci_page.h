@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "wizards/common/field_reader.h"
-#include "wizards/common/page_model.h"
+#include "wizards/common/create_page.h"
 
 namespace verlo {
 
@@ -29,7 +28,7 @@ struct FibonacciValues {
   long double f1 = 0, f2 = 0;
   int levels = 0, turns = 0, quarters = 0;
   int tool = 0, speed = 0;
-  int comments = 0, cw = 0, m4 = 0;
+  int comments = 0, ccw = 0, m4 = 0;
 };
 
 // One quarter arc of the spiral: its end point relative to the start point
@@ -45,26 +44,29 @@ extern const int kSpiralSigns[2][4][2];
 // `quarters` quarters, radii scale × 1, 1, 2, 3, 5, ...
 std::vector<SpiralArc> SpiralArcs(long double scale, int turns, int quarters, bool cw);
 
-class TFrame2 : public WizardPage {
+class TFrame2 : public CreatePage {
  public:
   explicit TFrame2(PageContext& context);
 
-  void StartUp() override { CheckParameters(); }
   void Shown() override;
-  void Button1Click();
 
-  void CheckParameters();
-  void WriteComments();
-  void WriteProgram();
+  // The reading, with the level count; the page has no separate path.
+  void CheckParameters() override;
+  void WriteComments() override;
+  void WriteProgram() override;
 
-  int Error() const { return error_; }
-  bool LastCreateWrote() const override { return wrote_; }
   // A listing made while accumulating that starts no spindle runs only
   // inside the joined program.
   std::string SendRefusal() const override {
     return spindleLeftOut_ ? kSpindleLeftOutMessage : std::string();
   }
   const FibonacciValues& Values() const { return v_; }
+
+ protected:
+  // A new listing, which has left out no spindle start yet.
+  void StartListing() override;
+  // The step record when accumulation is on.
+  void Created() override;
 
  private:
   bool FormulaMode() const { return read_.Item("RadioGroup1") == 1; }
@@ -78,13 +80,9 @@ class TFrame2 : public WizardPage {
   void WriteFormulaVariables();
   void WriteFormulaSubprograms();
   void Gap();  // a line of one space, with comments on
-  void RecordThisStep();
 
   FibonacciValues v_;
-  int error_ = 0;
-  bool wrote_ = false;
   bool spindleLeftOut_ = false;  // the last program started no spindle
-  FieldReader read_;
 };
 
 }  // namespace verlo

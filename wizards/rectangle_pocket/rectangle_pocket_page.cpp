@@ -3,39 +3,44 @@
 #include <cmath>
 
 #include "gcode/numbers.h"
-#include "gcode/program_frame.h"
+#include "wizards/common/field_groups.h"
+#include "wizards/common/milling_frame.h"
 
 namespace verlo {
 
-TFrame4::TFrame4(PageContext& context) : MillingPage(context) {
+namespace {
+constexpr const FieldNames& kNames = kNamedFields;
+}  // namespace
+
+TFrame4::TFrame4(PageContext& context) : CreatePage(context) {
   AddStartAndSizeFields(*this);
   AddStepOver(*this);
-  AddToolDiameter(*this);
-  AddMaxStep(*this);
-  AddToolNumber(*this);
-  AddFeeds(*this, "G1 telibe marásnál:", "G1 %-os marás , G2, G3 %-os:");
-  AddOptions(*this, "Ferdén X és Z tengelyeken", "Csak egy körzseb");
+  AddToolDiameter(*this, kNames.toolDiameter);
+  AddMaxStep(*this, kNames.maxStep, "0,6", true);
+  AddToolNumber(*this, kNames.tool, NoToolBox::Offered);
+  AddFeeds(*this, kNames.feeds, "G1 telibe marásnál:", "G1 %-os marás , G2, G3 %-os:");
+  AddOptions(*this, kNames.options, "Marás", "Ferdén X és Z tengelyeken", "Csak egy körzseb");
   AddCreateAndClear(*this);
   AddRotateButton(*this);
-  RegisterMillingHandlers();
+  RegisterMillingHandlers(kNames);
   On("ScrollBar1", [this] { ScrollBar1Change(); });
 }
 
 void TFrame4::ScrollBar1Change() {
-  ShowStepOver(*this, read_, "Edit_sz_");
+  ShowStepOver(*this, read_, kNames.toolDiameter);
 }
 
 void TFrame4::CheckParameters() {
   error_ = 0;
-  ReadStartPoint(read_, kStartFields, v_.start);
-  CheckDepth(read_, "Edit_m_", v_.depth);
-  const bool toolOk = CheckToolDiameter(read_, "Edit_sz_", v_.toolDiameter);
+  ReadStartPoint(read_, kNames.start, v_.start);
+  CheckDepth(read_, kNames.depth, v_.depth);
+  const bool toolOk = CheckToolDiameter(read_, kNames.toolDiameter, v_.toolDiameter);
   const bool sizesOk = CheckSizes(read_, "téglalapzseb", size_);
   CheckCornerRadius(read_, v_.toolDiameter, size_);
-  CheckMaxStep(read_, kMaxStepFields, v_.depth, v_.step);
-  CheckToolAndSpindle(read_, kToolFields, v_.spindle);
-  CheckFeeds(read_, kFeedFields, v_.feeds);
-  ReadOptions(read_, kOptionFields, v_.options);
+  CheckMaxStep(read_, kNames.maxStep, v_.depth, v_.step);
+  CheckToolAndSpindle(read_, kNames.tool, v_.spindle);
+  CheckFeeds(read_, kNames.feeds, v_.feeds);
+  ReadOptions(read_, kNames.options, v_.options);
   position_ = Position();
   // More than 99 rings are not searched for: refuse instead of guessing.
   if (toolOk && sizesOk) {
@@ -70,14 +75,9 @@ void TFrame4::ComputePath() {
 void TFrame4::WriteComments() {
   const MillingOptions& o = v_.options;
   if (!o.comments) return;
-  Line("(Téglalapzseb - rectangle pocket)");
-  Line(" ");
-  WritePointComment(Memo1(), "kezdőpont", read_.Text("Edit_x_"), read_.Text("Edit_y_"),
-                    read_.Text("Edit_z_"));
-  Line("(téglalap átmérői X" + read_.Text("Edit_xd_") + " Y" + read_.Text("Edit_yd_") + ")");
-  Line("(marás mélysége " + read_.Text("Edit_m_") + ")");
-  WritePassComments(Memo1(), v_.passes.count, v_.passes.dp, v_.step != v_.depth,
-                    read_.Text("Edit_szc_"));
+  WriteCommentHead(Memo1(), PointHead(read_, kNames.start, "(Téglalapzseb - rectangle pocket)"));
+  WriteSizeComment(Memo1(), read_);
+  WriteDepthAndPasses(Memo1(), read_, kNames, v_);
   Line("(oldalirányú fogás " + IntToStr(Position()) + "%)");
   Line(o.ccw ? "(forgásirány CCW)" : "(forgásirány CW)");
   Line(o.ramp ? "(Z tengely ferdén le mozog X irányában)" : "(Z tengely egyenesen le mozog)");
@@ -128,18 +128,16 @@ void TFrame4::WriteProgram() {
   const StartPoint& s = v_.start;
   const Path& p = path_;
   const std::string full = " F" + IntToStr(v_.feeds.g1), part = " F" + IntToStr(v_.feeds.arc);
-  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
+  const Frame frame = MillingFrame(read_, kNames.tool, o);
   const long double dp = v_.passes.dp;
   const int passes = v_.passes.count;
 
-  WriteOpening(Memo1(), o.series, v_.passes.safeZ, s.x, s.y);
-  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
-  WriteCoolant(Memo1(), o.coolant);
+  WriteOpening(Memo1(), frame, v_.passes.safeZ, s.x, s.y);
   if (o.comments) Line("(főciklus)");
   long double Z = s.z;
   for (int k = 1; k <= passes; ++k) {
     long double Lx = p.Lx, Ly = p.Ly;
-    if (o.comments && passes > 1) Line("(" + IntToStr(k) + ". mélységi ciklus)");
+    WritePassNumber(Memo1(), frame, k, passes);
     Z += dp;
     if (!o.ramp) {
       Line(G1XY(p.Xc + Lx, p.Yc + Ly) + part);
@@ -169,7 +167,7 @@ void TFrame4::WriteProgram() {
   }
   if (o.comments) Line("(főciklus vége)");
   WriteRetract(Memo1(), s.z, v_.feeds.g1, v_.passes.safeZ, s.x, s.y);
-  WriteClosing(Memo1(), o.comments, o.series, o.coolant, toolBlock);
+  WriteClosing(Memo1(), frame);
 }
 
 }  // namespace verlo

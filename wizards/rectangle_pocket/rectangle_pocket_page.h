@@ -4,12 +4,13 @@
 // the tool to clear them.
 #pragma once
 
-#include "wizards/common/milling_page.h"
+#include "wizards/common/create_page.h"
+#include "wizards/common/milling_fields.h"
 #include "wizards/common/rectangle_fields.h"
 
 namespace verlo {
 
-class TFrame4 : public MillingPage {
+class TFrame4 : public CreatePage {
  public:
   explicit TFrame4(PageContext& context);
 
@@ -32,10 +33,10 @@ class TFrame4 : public MillingPage {
   const MillingValues& Values() const { return v_; }
 
  protected:
-  bool SeriesMode() const override { return v_.options.series != 0; }
+  void StartListing() override { ClearUnlessSeries(v_.options.series); }
 
  private:
-  int Position() const { return Find("ScrollBar1")->position; }
+  int Position() const { return Get("ScrollBar1").position; }
   // The four sides of a ring from its corner (a, b), extents w x h, lying
   // `gap` outside the ring (or centre line) before it.
   void WriteRing(long double a, long double b, long double w, long double h, long double gap);

@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "gcode/numbers.h"
-#include "gcode/program_frame.h"
+#include "wizards/common/field_groups.h"
+#include "wizards/common/milling_frame.h"
 
 namespace verlo {
 
@@ -15,8 +16,14 @@ const char kNutToolTooLargeMessage[] =
 
 namespace {
 
-constexpr OptionFields kThreadOptions{"CheckBox_msg_",   "RadioGroup_h_", "RadioGroup_cw_",
-                                      "RadioGroup_m34_", nullptr,         nullptr};
+constexpr const FieldNames& kNames = kNamedFields;
+// The page has no ramp and no series option.
+constexpr OptionFields kThreadOptions{kNames.options.comments,
+                                      kNames.options.coolant,
+                                      kNames.options.ccw,
+                                      kNames.options.m4,
+                                      nullptr,
+                                      nullptr};
 
 }  // namespace
 
@@ -36,54 +43,52 @@ std::vector<long double> TurnLevels(long double startZ, long double pitch, long 
   return levels;
 }
 
-TFrame11::TFrame11(PageContext& context) : MillingPage(context) {
-  AddPointFields(*this, "középpontja");
+TFrame11::TFrame11(PageContext& context) : CreatePage(context) {
+  AddPointFields(*this, kNames.start, "középpontja");
   Add(MakeEdit("Edit_zm_", "Menetemelkedés:", "1,5"));
-  Add(MakeEdit("Edit_m_", "Menet mélysége:", "1,5"));
+  AddDepth(*this, kNames.depth, "Menet mélysége:", "1,5");
   Add(MakeEdit("Edit_r_", "Menet átmérő (mm)", "20"));
   Add(MakeEdit("Edit_ml_", "Menet hossza:", "10"));
-  Add(MakeEdit("Edit_sz_", "Szerszám átmérő:", "8"));
-  Add(MakeEdit("Edit_szc_", "Lépésenkénti maximális fogási mélység: ", "0,6"));
-  Add(MakeCheck("CheckBox_szc_", "nincs", false, Placement::SameRow));
-  AddToolNumber(*this);
-  Add(MakeEdit("Edit_g1_", "G1 feed:", "150"));
-  Add(MakeEdit("Edit_g23_", "G2, G3 feed:", "300"));
+  AddToolDiameter(*this, kNames.toolDiameter, "8");
+  AddMaxStep(*this, kNames.maxStep, "0,6", false);
+  AddToolNumber(*this, kNames.tool, NoToolBox::Offered);
+  AddFeeds(*this, kNames.feeds, "G1 feed:", "G2, G3 feed:");
   Add(MakeRadio("RadioGroup_cs_", " Menet kiválasztó ", {"Csavar", "Anya"}, 0));
-  // The main window gives this group its caption in place of the form's
-  // "Megmunkálási irány".
+  // Captioned as the main window shows it; the form's own caption,
+  // "Megmunkálási irány", is never seen.
   Add(MakeRadio("RadioGroup_cw_", "Menet irány", {"Jobbos (CW)", "Balos  (CCW)"}, 0));
-  Add(MakeRadio("RadioGroup_m34_", " Forgásirány ", {"M3", "M4"}, 0));
-  Add(MakeRadio("RadioGroup_h_", " Hűtés ", {"nincs", "M7", "M8"}, 0));
+  AddSpindleSense(*this, kNames.options.m4);
+  AddCoolant(*this, kNames.options.coolant);
   Add(MakeRadio("RadioGroup_upto", " Menetmarás iránya ", {"Fentről lefelé", "Lentről felfelé"},
                 0));
   Add(MakeLabel("GroupBox1", " Beszúrás "));
   Add(MakeCheck("CheckBox1", "Menet elején", false));
   Add(MakeCheck("CheckBox2", "Menet végén", false));
-  Add(MakeCheck("CheckBox_msg_", "Megjegyzésekkel", true));
+  AddComments(*this, kNames.options.comments);
   AddCreateAndClear(*this);
   // The two "nincs" boxes enable nothing: the fields beside them stay open.
   On("Button1", [this] { Button1Click(); });
   On("Button2", [this] { Button2Click(); });
 }
 
-void TFrame11::Button1Click() {
-  wrote_ = false;
+void TFrame11::ReadPage() {
   CheckParameters();
-  if (error_ != 0) return;
-  ComputePath();
+  if (error_ == 0) ComputePath();
+}
+
+void TFrame11::WriteListing() {
   Line(" ");
   WriteComments();
   WriteProgram();
-  wrote_ = true;
 }
 
 void TFrame11::CheckParameters() {
   error_ = 0;
-  ReadStartPoint(read_, kStartFields, v_.m.start);
+  ReadStartPoint(read_, kNames.start, v_.m.start);
   ReadThread();
-  CheckMaxStep(read_, kMaxStepFields, v_.m.depth, v_.m.step);
-  CheckToolAndSpindle(read_, kToolFields, v_.m.spindle);
-  CheckFeeds(read_, kFeedFields, v_.m.feeds);
+  CheckMaxStep(read_, kNames.maxStep, v_.m.depth, v_.m.step);
+  CheckToolAndSpindle(read_, kNames.tool, v_.m.spindle);
+  CheckFeeds(read_, kNames.feeds, v_.m.feeds);
   ReadOptions(read_, kThreadOptions, v_.m.options);
   v_.nut = read_.Item("RadioGroup_cs_") == 1 ? 1 : 0;
   v_.bottomUp = read_.Item("RadioGroup_upto") == 1 ? 1 : 0;
@@ -97,7 +102,7 @@ void TFrame11::CheckParameters() {
 
 void TFrame11::ReadThread() {
   long double value = 0;
-  if (read_.NonZero("Edit_m_", "Marás mélysége \"0\", vagy nem adtál meg értéket.", value))
+  if (read_.NonZero(kNames.depth, "Marás mélysége \"0\", vagy nem adtál meg értéket.", value))
     v_.m.depth = std::fabs(value);
   if (read_.NonZero("Edit_zm_", "Menetemelkedés \"0\", vagy nem adtál meg értéket.", value))
     v_.pitch = std::fabs(value);
@@ -105,7 +110,7 @@ void TFrame11::ReadThread() {
     v_.length = std::fabs(value);
   // A negative diameter would put the tool centre inside the thread, or the
   // arcs' centre words past the axis.
-  if (CheckToolDiameter(read_, "Edit_sz_", value))
+  if (CheckToolDiameter(read_, kNames.toolDiameter, value))
     read_.AcceptIf(value > 0, "A szerszám átmérője nem lehet negatív.", value, v_.m.toolDiameter);
   if (read_.NonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", value))
     read_.AcceptIf(v_.m.toolDiameter <= value, "A kör átmérője kisebb mint a szerszám átmérője.",
@@ -149,7 +154,7 @@ void TFrame11::WriteComments() {
   WritePointComment(Memo1(), "középpont", N4(s.x), N4(s.y), N4(s.z));
   Line("(menet átmérője " + N4(v_.diameter) + ")");
   Line("(menet mélysége " + N4(v_.pitch) + ")");  // the pitch, as the form has always shown it
-  WritePassComments(Memo1(), v_.m.passes.count, path_.e, v_.m.step != v_.m.depth, N4(v_.m.step));
+  WritePassComments(Memo1(), {v_.m.passes.count, path_.e, v_.m.step != v_.m.depth, N4(v_.m.step)});
   Line(o.ccw ? "(balos menet CCW)" : "(jobbos menet CW)");
   Line(v_.bottomUp ? "(menetkialakítás lentről felfele)" : "(menetkialakítás fentről lefele)");
   if (v_.startRing) Line("(beszúrás a menet elején)");
@@ -159,7 +164,7 @@ void TFrame11::WriteComments() {
 void TFrame11::WriteProgram() {
   const MillingOptions& o = v_.m.options;
   const StartPoint& s = v_.m.start;
-  const bool toolBlock = !read_.Checked("CheckBox_szsz_");
+  const Frame frame = MillingFrame(read_, kNames.tool, o);
   // Right-hand top-down and left-hand bottom-up turn clockwise.
   const std::string arc = o.ccw != v_.bottomUp ? "G3" : "G2";
   const std::string feed = IntToStr(v_.m.feeds.arc);
@@ -169,8 +174,7 @@ void TFrame11::WriteProgram() {
   Line("G21 G90");
   Line("G0 X" + N4(path_.retractX) + y);
   Line("G0 Z" + N4(v_.m.passes.safeZ));
-  if (toolBlock) WriteToolBlock(Memo1(), read_.Text("Edit_szsz_"), read_.Text("Edit_ff_"), o.m4);
-  WriteCoolant(Memo1(), o.coolant);
+  WriteSetUp(Memo1(), frame);
   Line(G1XY(s.x + path_.r0, s.y) + " F" + feed);
   Line(back + " F" + IntToStr(v_.m.feeds.g1));
   if (o.comments) Line("(főciklus)");
@@ -189,7 +193,7 @@ void TFrame11::WriteProgram() {
   if (o.comments) Line("(főciklus vége)");
   Line("G0 Z" + N4(v_.m.passes.safeZ));
   if (o.comments) WriteSeriesGap(Memo1());
-  WriteProgramEnd(Memo1(), o.coolant, toolBlock);
+  WriteProgramEnd(Memo1(), frame);
 }
 
 }  // namespace verlo

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "wizards/common/milling_page.h"
+#include "wizards/common/create_page.h"
+#include "wizards/common/milling_fields.h"
 
 namespace verlo {
 
@@ -43,12 +44,10 @@ struct ThreadPath {
 std::vector<long double> TurnLevels(long double startZ, long double pitch, long double length,
                                     bool bottomUp, size_t limit);
 
-class TFrame11 : public MillingPage {
+class TFrame11 : public CreatePage {
  public:
   explicit TFrame11(PageContext& context);
 
-  // Reads the fields and, when none was refused, appends " " and the program.
-  void Button1Click() override;
   void CheckParameters() override;
   void ComputePath() override;
   void WriteComments() override;
@@ -60,7 +59,12 @@ class TFrame11 : public MillingPage {
   long double PassRadius(int k) const;
 
  protected:
-  bool SeriesMode() const override { return true; }  // the listing is never cleared by a create
+  // Every create appends: the listing is never cleared by a create.
+  void StartListing() override {}
+  // The path only from a reading that refused nothing.
+  void ReadPage() override;
+  // " ", then the comments and the program.
+  void WriteListing() override;
 
  private:
   void ReadThread();
