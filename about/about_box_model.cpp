@@ -61,7 +61,8 @@ void TAboutBox::Button1Click() {
 }
 
 void TAboutBox::Button2Click() {
-  for (const std::string& line : VariableDump(routines_, drilling_())) memo2_.Add(line);
+  const std::vector<PageVariables> pages = pages_ ? pages_() : std::vector<PageVariables>{};
+  for (const std::string& line : VariableDump(routines_, pages)) memo2_.Add(line);
 }
 
 void TAboutBox::Button3Click() {

@@ -46,9 +46,10 @@ class TAboutBox : private HostLinkLog {
 
   void SetEdit1(const std::string& text) { edit1_ = text; }
   const std::string& Edit1() const { return edit1_; }
-  // Where the dump takes the drilling page's values from.
-  void SetDrillingSource(std::function<const DrillValues&()> source) {
-    drilling_ = std::move(source);
+  // Where the dump takes the pages' working values from (none: only the
+  // About box's own).
+  void SetPageVariables(std::function<std::vector<PageVariables>()> source) {
+    pages_ = std::move(source);
   }
 
   // What the view shows.
@@ -68,10 +69,7 @@ class TAboutBox : private HostLinkLog {
   Listing memo1_, memo2_, memo3_;
   HostLinkRoutines routines_;
   std::string edit1_;
-  std::function<const DrillValues&()> drilling_ = []() -> const DrillValues& {
-    static const DrillValues none;
-    return none;
-  };
+  std::function<std::vector<PageVariables>()> pages_;
   bool memosVisible_ = false;
   std::optional<BoxSize> outerSize_;
 };

@@ -1,5 +1,6 @@
-// verlo-gcode: drives one wizard page from the command line, the way the GUI
-// drives it, and prints the listing.
+// verlo-gcode: drives wizard pages from the command line, the way the window
+// drives them, and prints the listing of the last one (or the joined
+// program of the recorded steps).
 #pragma once
 
 #include <iosfwd>

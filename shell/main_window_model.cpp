@@ -4,7 +4,6 @@
 #include "gcode/numbers.h"
 #include "hostlink/host_paths.h"
 #include "platform/file_name.h"
-#include "wizards/drill_circle/drill_circle_page.h"
 #include "wizards/page_registry.h"
 
 namespace verlo {
@@ -35,10 +34,15 @@ TForm1::TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
       context_{messages_, state_, steps_, holes ? *holes : ownHoles_},
       about_(messages_, files_, clock ? *clock : SystemClock(), state_) {
   for (const PageEntry& e : PageRegistry()) pages_.push_back(e.make(context_));
-  // The variable dump shows the drilling page's working values.
-  for (const auto& page : pages_)
-    if (const auto* drill = dynamic_cast<const TFrame8*>(page.get()))
-      about_.SetDrillingSource([drill]() -> const DrillValues& { return drill->Values(); });
+  // The variable dump shows the working values of the pages that list theirs.
+  about_.SetPageVariables([this] {
+    std::vector<PageVariables> dump;
+    for (size_t i = 0; i < pages_.size(); ++i) {
+      std::vector<std::string> lines = pages_[i]->Variables();
+      if (!lines.empty()) dump.push_back({PageRegistry()[i].title, std::move(lines)});
+    }
+    return dump;
+  });
 }
 
 std::string TForm1::HostFolder() const {

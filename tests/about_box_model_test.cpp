@@ -9,6 +9,7 @@
 #include "support/fake_host.h"
 #include "support/page_fixture.h"
 #include "support/recording_messages.h"
+#include "wizards/drill_circle/drill_dump.h"
 
 namespace verlo {
 namespace {
@@ -27,6 +28,13 @@ class AboutBox : public ::testing::Test {
   void Mdi(const std::string& text) {
     about.SetEdit1(text);
     about.Button1Click();
+  }
+  // The dump lists these values as the drilling page's.
+  void ShowDrilling(const DrillValues& d) {
+    about.SetPageVariables([&d] {
+      return std::vector<PageVariables>{
+          {"Fúrás kör mentén (drill circular bolt pattern)", DrillVariables(d)}};
+    });
   }
 
   test::FakeClock clock;
@@ -92,6 +100,8 @@ TEST_F(AboutBox, MdiReportsWhatStopsIt) {
 }
 
 TEST_F(AboutBox, DumpBeforeAnyDrillProgram) {
+  const DrillValues none;
+  ShowDrilling(none);
   about.Button2Click();
   EXPECT_EQ(about.Memo2().Lines(), Split(R"(AboutBox változói
 Xpos= 0,0000
@@ -137,7 +147,7 @@ TEST_F(AboutBox, DumpAfterADrillProgramWithASelection) {
              {0, 99, 99, 0, 0},  // ends the table
              {15, 1, 1, 0, 0}};
   d.selected = {0, 1, 0};  // hole 3 lies past the flags: skipped
-  about.SetDrillingSource([&d]() -> const DrillValues& { return d; });
+  ShowDrilling(d);
   Mdi("G0 X1.5");
   about.Button3Click();
   about.Button2Click();

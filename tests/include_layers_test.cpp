@@ -17,11 +17,11 @@ namespace fs = std::filesystem;
 // include each other; Qt folders lie above the whole core.
 int Layer(const std::string& folder) {
   static const std::map<std::string, int> layers = {
-      {"platform", 0},       {"gcode", 1},          {"hostlink", 2},
-      {"accumulate", 3},     {"wizards/common", 4}, {"wizards", 6},
-      {"about", 7},          {"shell", 8},          {"cli", 9},
-      {"tools/host_sim", 9}, {"platform/qt", 10},   {"wizards/qt", 11},
-      {"accumulate/qt", 11}, {"about/qt", 11},      {"shell/qt", 12},
+      {"platform", 0},       {"gcode", 1},        {"hostlink", 2},
+      {"accumulate", 3},     {"about", 3},        {"wizards/common", 4},
+      {"wizards", 6},        {"shell", 8},        {"cli", 9},
+      {"tools/host_sim", 9}, {"platform/qt", 10}, {"wizards/qt", 11},
+      {"accumulate/qt", 11}, {"about/qt", 11},    {"shell/qt", 12},
   };
   if (auto it = layers.find(folder); it != layers.end()) return it->second;
   const bool page = folder.rfind("wizards/", 0) == 0;

@@ -12,12 +12,6 @@
 namespace verlo {
 namespace {
 
-// A page whose behaviour comes later: its title only.
-class EmptyPage : public WizardPage {
- public:
-  using WizardPage::WizardPage;
-};
-
 template <class Page>
 std::unique_ptr<WizardPage> Make(PageContext& context) {
   return std::make_unique<Page>(context);

@@ -16,7 +16,8 @@ struct PageEntry {
   const char* title;       // the page's title label
   const char* cliName;     // verlo-gcode's page name; empty where it does not drive the page
   const char* objectName;  // the page component of the main window ("Frame51")
-  const char* diagram;     // the picture in wizards/diagrams.qrc; empty for none
+  const char* diagram;     // the picture wizards/<page>/<file>, ":/diagrams/<file>" in the
+                           // window's resources; empty for none
   std::unique_ptr<WizardPage> (*make)(PageContext& context);
 };
 

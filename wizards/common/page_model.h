@@ -83,6 +83,9 @@ class WizardPage {
   virtual bool LastCreateWrote() const { return false; }
   // Why the listing must not be saved or sent on its own; empty when it may.
   virtual std::string SendRefusal() const { return {}; }
+  // The page's working values as the About box's variable dump lists them;
+  // none on most pages.
+  virtual std::vector<std::string> Variables() const { return {}; }
   // False on a page whose listing, like its controls, takes no input.
   virtual bool ListingEnabled() const { return true; }
 

@@ -5,6 +5,7 @@
 
 #include "gcode/numbers.h"
 #include "wizards/common/milling_frame.h"
+#include "wizards/drill_circle/drill_dump.h"
 #include "wizards/drill_circle/drill_form.h"
 
 namespace verlo {
@@ -32,6 +33,10 @@ void TFrame8::StartUp() {
   CheckParameters();
   ComputePath();
   v_.u8_anc = 0;
+}
+
+std::vector<std::string> TFrame8::Variables() const {
+  return DrillVariables(v_);
 }
 
 void TFrame8::Shown() {

@@ -1,5 +1,6 @@
-// The drilling page: holes spaced evenly on a circle, drilled with one G73
-// or G83 canned cycle, all of them or those the hole selector leaves ticked.
+// The drill circle page (a circular bolt pattern): holes spaced evenly on a
+// circle, drilled with one G73 or G83 canned cycle, all of them or those the
+// hole selector leaves ticked.
 #pragma once
 
 #include <string>
@@ -27,6 +28,7 @@ class TFrame8 : public CreatePage, private HoleSelectorEvents {
   void RadioGroup1Click();
 
   const DrillValues& Values() const { return v_; }
+  std::vector<std::string> Variables() const override;
 
  protected:
   void StartListing() override { ClearUnlessSeries(v_.options.series); }

@@ -1,5 +1,5 @@
-// The form of the drilling pages: the controls of the circular bolt pattern
-// page, which the disabled rectangular bolt pattern page shows as well.
+// The form of the drilling pages: the controls of the drill circle page, which
+// the disabled drill rectangle page (a rectangular bolt pattern) shows as well.
 #pragma once
 
 #include "wizards/common/page_model.h"
