@@ -5,11 +5,16 @@
 namespace verlo {
 
 struct ShellState {
-  int wizardIndex = 0;  // 0 none, 1..8 the wizard pages, 9 the editor page
+  // The value of firstActivation once the first activation has run.
+  static constexpr int kActivated = 21;
+
+  int wizardIndex = 0;  // 0 none, 1.. the wizard pages in combo order, then the editor page
   int standAlone = 0;
   int sendState = 0;
   int accumulate = 0;
-  int firstActivation = 0;  // 21 once the first activation has run
+  int firstActivation = 0;
+
+  bool Activated() const { return firstActivation == kActivated; }
 };
 
 }  // namespace verlo

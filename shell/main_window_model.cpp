@@ -54,7 +54,7 @@ std::string TForm1::SendCaption() const {
 }
 
 void TForm1::FormActivate() {
-  if (state_.firstActivation == 21) return;
+  if (state_.Activated()) return;
   steps_.Reset();
   editor_.Clear();
   const std::string base = args_.empty() ? std::string() : args_[0];
@@ -67,7 +67,7 @@ void TForm1::FormActivate() {
     }
   }
   visible_ = -1;
-  state_.firstActivation = 21;
+  state_.firstActivation = ShellState::kActivated;
 }
 
 void TForm1::ComboBox1Change(int itemIndex) {
@@ -100,7 +100,7 @@ void TForm1::Button3Click() {
     return;
   }
   // Nothing chosen yet: there is no listing to send.
-  const bool joined = state_.wizardIndex == kEditorIndex;
+  const bool joined = state_.wizardIndex == EditorWizardIndex();
   if (!joined && (state_.wizardIndex < 1 || state_.wizardIndex > PageCount())) return;
   WizardPage* page = joined ? nullptr : pages_[static_cast<size_t>(state_.wizardIndex - 1)].get();
   if (page && !page->SendRefusal().empty()) {  // a listing that must not run alone
@@ -180,7 +180,7 @@ void TForm1::CheckBox2Click(bool checked) {
 void TForm1::Button2Click() {
   visible_ = -1;
   editorVisible_ = true;
-  state_.wizardIndex = kEditorIndex;
+  state_.wizardIndex = EditorWizardIndex();
   editor_.Fill();
 }
 

@@ -18,9 +18,6 @@
 
 namespace verlo {
 
-// The wizard index of the editor of the accumulated program.
-inline constexpr int kEditorIndex = 9;
-
 // The combo box items, in order (wizard index = item index + 1).
 std::vector<std::string> WizardItems();
 

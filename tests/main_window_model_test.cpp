@@ -285,7 +285,7 @@ TEST_F(MainWindow, TheJoinedProgramIsSentAndTheStoreStartsAfresh) {
     SCOPED_TRACE(standAlone ? "stand-alone" : "VERLO");
     form->CheckBox1Click(standAlone);
     form->Button2Click();
-    EXPECT_EQ(form->State().wizardIndex, kEditorIndex);
+    EXPECT_EQ(form->State().wizardIndex, 9);
     EXPECT_TRUE(form->EditorVisible());
     EXPECT_EQ(form->VisiblePage(), -1);
     const std::vector<std::string> joined = form->Editor().RichEdit1().Lines();

@@ -43,6 +43,14 @@ const std::vector<PageEntry>& PageRegistry() {
   return pages;
 }
 
+int WizardIndexOf(const PageEntry& row) {
+  return static_cast<int>(&row - PageRegistry().data()) + 1;
+}
+
+int EditorWizardIndex() {
+  return static_cast<int>(PageRegistry().size()) + 1;
+}
+
 const PageEntry* FindCliPage(const std::string& name) {
   for (const PageEntry& e : PageRegistry())
     if (!name.empty() && name == e.cliName) return &e;

@@ -24,6 +24,12 @@ struct PageEntry {
 // The eight wizard pages; wizard index = row + 1.
 const std::vector<PageEntry>& PageRegistry();
 
+// The wizard index of a row: its place in the combo box, counted from 1.
+int WizardIndexOf(const PageEntry& row);
+// The wizard index of the editor of the accumulated program: the one after
+// the last page's.
+int EditorWizardIndex();
+
 // The row verlo-gcode knows by this name, or null.
 const PageEntry* FindCliPage(const std::string& name);
 

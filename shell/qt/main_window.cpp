@@ -145,7 +145,7 @@ TForm1Widget::~TForm1Widget() {
 
 bool TForm1Widget::event(QEvent* e) {
   if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) &&
-      model_->State().firstActivation != 21)
+      !model_->State().Activated())
     QTimer::singleShot(0, this, &TForm1Widget::Activate);
   return QWidget::event(e);
 }
@@ -165,7 +165,7 @@ void TForm1Widget::closeEvent(QCloseEvent* e) {
 }
 
 void TForm1Widget::Activate() {
-  if (model_->State().firstActivation == 21) return;
+  if (model_->State().Activated()) return;
   model_->FormActivate();
   for (PageView* v : views_) v->CopyOut();
   Sync();

@@ -259,7 +259,8 @@ void PageView::CopyIn() {
       case ControlKind::ScrollBar:
         c->position = static_cast<QScrollBar*>(w)->value();
         break;
-      default:
+      case ControlKind::Label:  // shown only
+      case ControlKind::Button:
         break;
     }
   }
@@ -297,7 +298,7 @@ void PageView::CopyOut() {
       case ControlKind::Label:
         static_cast<QLabel*>(w)->setText(Q(c->text));
         break;
-      default:
+      case ControlKind::Button:
         break;
     }
   }
@@ -313,7 +314,7 @@ void PageView::Run(const std::string& name) {
   CopyIn();
   try {
     page_.Fire(name);
-  } catch (const std::exception& e) {  // a conversion error above all
+  } catch (const std::exception& e) {  // a conversion error above all; a missing control
     CopyOut();
     messages_.ShowError(e.what(), kAppTitle);
     return;
