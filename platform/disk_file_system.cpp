@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -98,7 +99,7 @@ int64_t ModifiedNs(const struct stat& st) {
 
 }  // namespace
 
-FileContents DiskFileSystem::ReadFile(const std::string& path) {
+FileContents DiskFileSystem::ReadFile(const std::string& path, size_t maxBytes) {
   // Not blocking: a FIFO in the file's place must not hang the program.
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) FailRead(path, std::strerror(errno));
@@ -110,15 +111,23 @@ FileContents DiskFileSystem::ReadFile(const std::string& path) {
     FailRead(path, NotRegular(st.st_mode));
   }
   if (!err) contents.modifiedNs = ModifiedNs(st);
-  while (!err) {
+  bool tooLarge = !err && static_cast<uintmax_t>(st.st_size) > maxBytes;
+  while (!err && !tooLarge) {
+    // At most one byte past the limit: a file that grows while it is read,
+    // or one whose size the file system does not keep, is caught as well.
     char buf[65536];
-    const ssize_t n = read(fd, buf, sizeof buf);
+    const size_t want = std::min(sizeof buf, maxBytes + 1 - contents.bytes.size());
+    const ssize_t n = read(fd, buf, want);
     if (n > 0) contents.bytes.append(buf, static_cast<size_t>(n));
     if (n == 0) break;
     if (n < 0 && errno != EINTR) err = errno;
+    tooLarge = contents.bytes.size() > maxBytes;
   }
   close(fd);
   if (err) FailRead(path, std::strerror(err));
+  if (tooLarge)
+    throw FileTooLarge("Cannot open file \"" + path + "\". Larger than " +
+                       std::to_string(maxBytes) + " bytes");
   return contents;
 }
 
@@ -128,22 +137,36 @@ std::optional<int64_t> DiskFileSystem::ModifiedAt(const std::string& path) {
   return ModifiedNs(st);
 }
 
-void DiskFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+namespace {
+
+// A temporary file is ".verlo-" and six letters or digits of mkstemp.
+constexpr char kTempPrefix[] = ".verlo-";
+constexpr size_t kTempLetters = 6;
+
+}  // namespace
+
+void DiskFileSystem::WriteFile(const std::string& path, const std::string& bytes, Links links) {
   if (path.empty()) Fail(path, path, std::strerror(ENOENT));
   std::string real = path;
-  if (const int err = FollowLinks(real)) Fail(path, real, std::strerror(err));
+  if (links == Links::Follow) {
+    if (const int err = FollowLinks(real)) Fail(path, real, std::strerror(err));
+  }
 
   struct stat old;
   const bool exists = lstat(real.c_str(), &old) == 0;
   if (!exists && errno != ENOENT) Fail(path, real, std::strerror(errno));
-  if (exists && !S_ISREG(old.st_mode)) Fail(path, real, NotRegular(old.st_mode));
+  // A link still in the path's place (a file of our own) is replaced as if
+  // nothing were there: the rename replaces the link itself, and neither its
+  // target nor its target's mode or owner is looked at.
+  const bool replacing = exists && !S_ISLNK(old.st_mode);
+  if (replacing && !S_ISREG(old.st_mode)) Fail(path, real, NotRegular(old.st_mode));
   // The rename would replace a file the user may not write; refuse it as an
   // in-place write would be refused.
-  if (exists && faccessat(AT_FDCWD, real.c_str(), W_OK, AT_EACCESS) != 0)
+  if (replacing && faccessat(AT_FDCWD, real.c_str(), W_OK, AT_EACCESS) != 0)
     Fail(path, real, std::strerror(errno));
 
   const std::string folder = FolderOf(real);
-  std::string temp = folder + ".verlo-XXXXXX";
+  std::string temp = folder + kTempPrefix + std::string(kTempLetters, 'X');
   int fd = mkstemp(temp.data());
   if (fd < 0) Fail(path, real, std::strerror(errno));
   const auto fail = [&](int err) {
@@ -153,7 +176,7 @@ void DiskFileSystem::WriteFile(const std::string& path, const std::string& bytes
   };
 
   mode_t mode = 0666 & ~CurrentUmask();
-  if (exists) {
+  if (replacing) {
     // The owner is kept where the process may set it (else at least the
     // group), the permission bits always; set-ID bits are not carried over
     // to a listing.

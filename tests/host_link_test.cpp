@@ -154,7 +154,7 @@ TEST(DiskPositionFile, AnythingButAFileGivesZeros) {
     place();
     link.ReadGetXYZ();
     EXPECT_EQ(link.Position().xText, "0,0000");
-    EXPECT_THROW(disk.ReadFile(paths.position), FileError);
+    EXPECT_THROW(disk.ReadFile(paths.position, kPositionFileLimit), FileError);
   }
 }
 
