@@ -105,14 +105,17 @@ class InProcessHost {
           files.WriteFile(folder + "/GetXYZ.txt", *answer, Links::Replace);
         else
           host.Signal(bytes);
-        if (clearsSignal) files.files[folder + "/adatcsere.txt"] = {"", clock.now * 1000000};
+        if (clearsSignal >= 0)
+          clock.After(clearsSignal, [&clock, &files, folder] {
+            files.files[folder + "/adatcsere.txt"] = {"", clock.now * 1000000};
+          });
       });
     };
   }
 
   int delay = 20;
   std::optional<std::string> answer;
-  bool clearsSignal = false;           // empties adatcsere.txt once it has answered
+  int clearsSignal = -1;               // ms after answering it empties adatcsere.txt; -1: never
   std::vector<std::string> signalled;  // what each write of adatcsere.txt held
   std::vector<std::string> reports;
   SimulatedHost host;
