@@ -1,6 +1,7 @@
 // Saving on a POSIX disk: the new bytes go to a fresh temporary file in the
 // target's folder, reach the disk, and only then replace the target in one
 // rename, so a failure at any step leaves the old file as it was.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -139,9 +140,48 @@ std::optional<int64_t> DiskFileSystem::ModifiedAt(const std::string& path) {
 
 namespace {
 
-// A temporary file is ".verlo-" and six letters or digits of mkstemp.
+// A temporary file is ".verlo-" and the six letters or digits mkstemp puts
+// in place of the X's.
 constexpr char kTempPrefix[] = ".verlo-";
 constexpr size_t kTempLetters = 6;
+
+bool IsTempName(const char* name) {
+  const size_t prefix = sizeof kTempPrefix - 1;
+  if (std::strncmp(name, kTempPrefix, prefix) != 0) return false;
+  for (size_t i = prefix; i < prefix + kTempLetters; ++i) {
+    const char c = name[i];
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return name[prefix + kTempLetters] == '\0';
+}
+
+// How long ago, by the file system's clock, an empty temporary file was last
+// touched before it counts as left by a save that was killed. A save writes
+// its temporary file moments after making it; one stalled longer than this
+// would find its file gone at the rename and report the failure, and its
+// target would stay as it was.
+constexpr int64_t kLeftoverAgeNs = int64_t{10} * 60 * 1000000000;
+
+// Removes the temporary files a killed save left in the folder: only empty
+// regular files of this user, named as ours, with no other link, last
+// touched long before `nowNs` (the stamp of the save just made there). One
+// that holds bytes may be the only copy of a listing and stays.
+void RemoveLeftovers(const std::string& folder, int64_t nowNs) {
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return;
+  const int fd = dirfd(dir);
+  while (const dirent* entry = readdir(dir)) {
+    struct stat st;
+    if (!IsTempName(entry->d_name) || fstatat(fd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+      continue;
+    if (S_ISREG(st.st_mode) && st.st_size == 0 && st.st_nlink == 1 && st.st_uid == geteuid() &&
+        nowNs - ModifiedNs(st) >= kLeftoverAgeNs) {
+      const bool removed = unlinkat(fd, entry->d_name, 0) == 0;
+      (void)removed;  // the save is made; a leftover that stays changes nothing
+    }
+  }
+  closedir(dir);
+}
 
 }  // namespace
 
@@ -190,11 +230,14 @@ void DiskFileSystem::WriteFile(const std::string& path, const std::string& bytes
   if (fchmod(fd, mode) != 0) fail(errno);
   if (const int err = WriteAllBytes(fd, bytes)) fail(err);
   if (fsync(fd) != 0) fail(errno);
+  struct stat made;
+  const bool stamped = fstat(fd, &made) == 0;
   const int closed = close(fd);
   fd = -1;
   if (closed != 0) fail(errno);
   if (rename(temp.c_str(), real.c_str()) != 0) fail(errno);
   SyncFolder(folder);
+  if (stamped) RemoveLeftovers(folder, ModifiedNs(made));
 }
 
 }  // namespace verlo

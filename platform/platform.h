@@ -69,7 +69,8 @@ class FileSystem {
   // `links` says; an existing directory, device, FIFO or socket, and a file
   // the user may not write, are refused. The replacement keeps the old file's
   // permissions (and owner where the process may set it). Throws FileError,
-  // leaving the target as it was.
+  // leaving the target as it was. After a save, the empty temporary files
+  // that saves killed long before left in the folder are removed.
   virtual void WriteFile(const std::string& path, const std::string& bytes, Links links) = 0;
 };
 
