@@ -222,7 +222,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     status = Result(c, *pages.back(), steps, messages, err, lines);
     if (status != kCliWrote) return status;
     if (!c.outputFile.empty()) {
-      files.WriteFile(c.outputFile, SavedText(lines));
+      files.WriteFile(c.outputFile, SavedText(lines), Links::Follow);
       return kCliWrote;
     }
   } catch (const UsageError& e) {

@@ -1,5 +1,6 @@
 #include "hostlink/host_link.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "gcode/encoding.h"
@@ -8,6 +9,16 @@
 namespace verlo {
 
 const char kStalePositionLine[] = "A GetXYZ.txt régi: a kérés óta nem frissült.";
+
+namespace {
+
+// A file read back larger than its limit: refused, in the console's words.
+[[noreturn]] void TooLarge(const std::string& name, const std::string& path, size_t limit) {
+  throw FileError("A " + name + " túl nagy, nem olvasható be (legfeljebb " + std::to_string(limit) +
+                  " bájt lehet): \"" + path + "\"");
+}
+
+}  // namespace
 
 std::string ConvertDotText(const std::string& text) {
   // The host writes in its code page, one byte a character: the limit
@@ -39,36 +50,51 @@ const std::string& HostLinkRoutines::Mapped(const std::string& path) const {
   return path;
 }
 
-void HostLinkRoutines::WriteAdatFile(const std::string& letter) {
-  if (shell_.standAlone) return;
-  files_.WriteFile(Mapped(paths_.exchange), Utf8ToLocal8Bit(letter) + "\r\n");
+std::optional<int64_t> HostLinkRoutines::Signal(const std::string& letter) {
+  if (shell_.standAlone) return std::nullopt;
+  const std::string& path = Mapped(paths_.exchange);
+  files_.WriteFile(path, Utf8ToLocal8Bit(letter) + "\r\n", Links::Replace);
+  // Taken now: a host that answers within the wait may already have
+  // rewritten the signal file when it ends.
+  const std::optional<int64_t> written = files_.ModifiedAt(path);
   clock_.Sleep(kSignalWait);
   log_.Add("WriteAdatFile: " + letter);
+  return written;
+}
+
+void HostLinkRoutines::WriteAdatFile(const std::string& letter) {
+  Signal(letter);
 }
 
 void HostLinkRoutines::WriteCommanFile(const std::string& command) {
   if (shell_.standAlone) return;
   const std::string& path = Mapped(paths_.command);
-  files_.WriteFile(path, Utf8ToLocal8Bit(command) + "\r\n");
+  const std::string bytes = Utf8ToLocal8Bit(command) + "\r\n";
+  files_.WriteFile(path, bytes, Links::Replace);
   clock_.Sleep(kSignalWait);
   log_.Add("WriteCommanFile: " + command);
   clock_.Sleep(kSignalWait);
-  commandEcho_.SetText(Local8BitToUtf8(files_.ReadFile(path).bytes));
+  const size_t limit = std::max(kCommandFileLimit, bytes.size());
+  try {
+    commandEcho_.SetText(Local8BitToUtf8(files_.ReadFile(path, limit).bytes));
+  } catch (const FileTooLarge&) {
+    TooLarge("command.txt", path, limit);
+  }
   WriteAdatFile("C");
 }
 
 void HostLinkRoutines::ReadGetXYZ() {
   log_.Add("ReadGetXYZ();");
-  WriteAdatFile("G");
   // When the request was written, by the file system's own clock, which
   // also stamps the host's answer.
-  std::optional<int64_t> asked;
-  if (!shell_.standAlone) asked = files_.ModifiedAt(paths_.exchange);
+  const std::optional<int64_t> asked = Signal("G");
   clock_.Sleep(kPositionWait);
   position_.x = position_.y = position_.z = 0;
   std::optional<FileContents> loaded;
   try {
-    if (!paths_.position.empty()) loaded = files_.ReadFile(paths_.position);
+    if (!paths_.position.empty()) loaded = files_.ReadFile(paths_.position, kPositionFileLimit);
+  } catch (const FileTooLarge&) {
+    TooLarge("GetXYZ.txt", paths_.position, kPositionFileLimit);
   } catch (const FileError&) {
     // No position from the host: the zeros stand.
   }

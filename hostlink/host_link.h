@@ -4,6 +4,9 @@
 // FileSystem and wait on a Clock.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "gcode/listing.h"
@@ -21,6 +24,14 @@ extern const char kStalePositionLine[];
 // The fixed waits for the host, in milliseconds.
 inline constexpr int kSignalWait = 50;
 inline constexpr int kPositionWait = 600;
+
+// The most that is read of the position file, which holds three numbers of
+// which only the first 15 characters count: far above any answer of the host,
+// and small enough to read on the window's thread at once.
+inline constexpr size_t kPositionFileLimit = 4096;
+// The most that is read back of the command file: above the longest line an
+// edit lets through in the host's code page.
+inline constexpr size_t kCommandFileLimit = 65536;
 
 class HostLinkLog {
  public:
@@ -52,7 +63,8 @@ class HostLinkRoutines {
   void WriteAdatFile(const std::string& letter);
   void WriteCommanFile(const std::string& command);
   // Signals "G", waits 600 ms (also stand-alone) and reads the position
-  // file; a missing or unreadable file gives zeros without a message.
+  // file; a missing or unreadable file gives zeros without a message, one
+  // larger than kPositionFileLimit a FileError.
   void ReadGetXYZ();
   long double ConvertDot(const std::string& text);
 
@@ -62,6 +74,9 @@ class HostLinkRoutines {
  private:
   // The path, or a FileError when its drive has no local folder.
   const std::string& Mapped(const std::string& path) const;
+  // WriteAdatFile; returns when the signal was written, by the file
+  // system's clock, taken before the wait (nothing stand-alone).
+  std::optional<int64_t> Signal(const std::string& letter);
 
   FileSystem& files_;
   Clock& clock_;

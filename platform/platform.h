@@ -3,6 +3,7 @@
 // tests with scripts.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -34,6 +35,18 @@ class FileError : public std::runtime_error {
   explicit FileError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// A file longer than its reader allows: refused before more than the limit
+// was read.
+class FileTooLarge : public FileError {
+ public:
+  using FileError::FileError;
+};
+
+// What a write does with a symbolic link in the file's place: a file the user
+// chose is written through it (the link's target is replaced); a file of the
+// program's own replaces the link itself, so the link's target stays as it was.
+enum class Links { Follow, Replace };
+
 // A file as read: its bytes and when it was last written, both taken from
 // the one open file, so they belong together.
 struct FileContents {
@@ -46,26 +59,28 @@ class FileSystem {
   virtual ~FileSystem() = default;
   virtual bool DirectoryExists(const std::string& path) = 0;
   // Throws FileError naming the path when the file is missing, cannot be
-  // read, or is not a regular file.
-  virtual FileContents ReadFile(const std::string& path) = 0;
+  // read, or is not a regular file; FileTooLarge when it holds more than
+  // `maxBytes`, so that nothing larger is ever held in memory.
+  virtual FileContents ReadFile(const std::string& path, size_t maxBytes) = 0;
   // When the file was last written; nothing when it cannot be looked at.
   virtual std::optional<int64_t> ModifiedAt(const std::string& path) = 0;
   // Writes the bytes through a temporary file that replaces the target only
-  // when complete and on the disk. A symbolic link is followed (its target is
-  // replaced); an existing directory, device, FIFO or socket, and a file the
-  // user may not write, are refused. The replacement keeps the old file's
+  // when complete and on the disk. A symbolic link is followed or replaced as
+  // `links` says; an existing directory, device, FIFO or socket, and a file
+  // the user may not write, are refused. The replacement keeps the old file's
   // permissions (and owner where the process may set it). Throws FileError,
-  // leaving the target as it was.
-  virtual void WriteFile(const std::string& path, const std::string& bytes) = 0;
+  // leaving the target as it was. After a save, the empty temporary files
+  // that saves killed long before left in the folder are removed.
+  virtual void WriteFile(const std::string& path, const std::string& bytes, Links links) = 0;
 };
 
 // The real disk.
 class DiskFileSystem : public FileSystem {
  public:
   bool DirectoryExists(const std::string& path) override;
-  FileContents ReadFile(const std::string& path) override;
+  FileContents ReadFile(const std::string& path, size_t maxBytes) override;
   std::optional<int64_t> ModifiedAt(const std::string& path) override;
-  void WriteFile(const std::string& path, const std::string& bytes) override;
+  void WriteFile(const std::string& path, const std::string& bytes, Links links) override;
 };
 
 // Writes all bytes to an open file descriptor, through short writes and

@@ -88,7 +88,7 @@ void TForm1::ComboBox1Change(int itemIndex) {
 }
 
 void TForm1::WriteSignal(char letter) {
-  files_.WriteFile(HostFolder() + "/adatcsere.txt", std::string(1, letter));
+  files_.WriteFile(HostFolder() + "/adatcsere.txt", std::string(1, letter), Links::Replace);
 }
 
 void TForm1::Button3Click() {
@@ -129,10 +129,13 @@ void TForm1::Button3Click() {
             kWarningCaption);
         return;
       }
-      files_.WriteFile(folder + "/file.txt", Utf8ToLocal8Bit(hostView) + "\r\n");
+      files_.WriteFile(folder + "/file.txt", Utf8ToLocal8Bit(hostView) + "\r\n", Links::Replace);
       memo1_ = hostView;
     }
-    files_.WriteFile(path, SavedText((joined ? editor_.RichEdit1() : page->Memo1()).Lines()));
+    // A link in the chosen file's place is written through; the exchange
+    // files above are the program's own and replace a link.
+    files_.WriteFile(path, SavedText((joined ? editor_.RichEdit1() : page->Memo1()).Lines()),
+                     Links::Follow);
     if (joined) {  // the joined program is out: the steps start afresh
       steps_.Reset();
       editor_.Clear();

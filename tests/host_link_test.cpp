@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 #include "gcode/numbers.h"
 #include "support/fake_host.h"
 #include "support/temp_drive.h"
@@ -81,6 +85,76 @@ TEST_F(HostLinkTest, ReadGetXYZAsksWaitsAndReadsTheAnswer) {
   EXPECT_EQ(link.Position().xText, "1,5000");
 }
 
+// The request's time is taken when it is written, before its wait: a host
+// that answers and then clears the signal within the wait is not stale; one
+// that never rewrites the position file is.
+TEST(StalePosition, ComparedWithTheRequestAsWritten) {
+  const struct {
+    int delay, clearsSignal;
+    bool stale;
+  } cases[] = {{20, 10, false}, {20, -1, false}, {10000, -1, true}, {10000, 5, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.delay) + " ms, cleared after " + std::to_string(c.clearsSignal));
+    test::FakeClock clock;
+    test::MemoryFileSystem files{clock};
+    test::InProcessHost host{clock, files, "/h"};
+    ShellState shell;
+    RecordingLog log;
+    Listing readBuffer, echo;
+    const HostLinkPaths paths = test::MemoryPaths("/h");
+    HostLinkRoutines link{files, clock, shell, log, readBuffer, echo, paths};
+    files.files[paths.position] = {"7.5\r\n8.5\r\n9.5\r\n", 0};
+    clock.Sleep(5);
+    host.delay = c.delay;
+    host.clearsSignal = c.clearsSignal;
+    link.ReadGetXYZ();
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), kStalePositionLine), c.stale ? 1 : 0);
+  }
+}
+
+// What is read back is read up to a bound: a larger file stops the routine
+// with its message, before anything of it is shown.
+TEST_F(HostLinkTest, FilesReadBackAreBounded) {
+  const std::string answer = "1.5\r\n2.5\r\n3.5\r\n";
+  const auto padded = [&](size_t size) { return answer + std::string(size - answer.size(), ' '); };
+  const struct {
+    const char* what;
+    std::function<void()> arrange, routine;
+    const char* error;  // nullptr: read
+  } cases[] = {
+      {"position at the bound", [&] { host.answer = padded(kPositionFileLimit); },
+       [&] { link.ReadGetXYZ(); }, nullptr},
+      {"position past it", [&] { host.answer = padded(kPositionFileLimit + 1); },
+       [&] { link.ReadGetXYZ(); },
+       "A GetXYZ.txt túl nagy, nem olvasható be (legfeljebb 4096 bájt lehet): \"/h/GetXYZ.txt\""},
+      {"command grown past it",
+       [&] {
+         files.onWrite = [&](const std::string& path, const std::string&) {
+           if (path == paths.command)
+             clock.After(60,
+                         [&] { files.files[paths.command].bytes.resize(kCommandFileLimit + 1); });
+         };
+       },
+       [&] { link.WriteCommanFile("G0 X1"); },
+       "A command.txt túl nagy, nem olvasható be (legfeljebb 65536 bájt lehet): "
+       "\"/h/command.txt\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    readBuffer.Clear();
+    echo.Clear();
+    c.arrange();
+    std::string error = "(read)";
+    try {
+      c.routine();
+    } catch (const FileError& e) {
+      error = e.what();
+    }
+    EXPECT_EQ(error, c.error ? c.error : "(read)");
+    EXPECT_EQ(readBuffer.Lines().empty() && echo.Lines().empty(), c.error != nullptr);
+  }
+}
+
 TEST_F(HostLinkTest, WithoutAPositionFileTheZerosStand) {
   host.delay = 1000;  // never in time
   link.ReadGetXYZ();
@@ -154,7 +228,28 @@ TEST(DiskPositionFile, AnythingButAFileGivesZeros) {
     place();
     link.ReadGetXYZ();
     EXPECT_EQ(link.Position().xText, "0,0000");
-    EXPECT_THROW(disk.ReadFile(paths.position), FileError);
+    EXPECT_THROW(disk.ReadFile(paths.position, kPositionFileLimit), FileError);
+  }
+}
+
+// Nothing of a file past the bound is held: one of gigabytes is refused by
+// its size, one whose size the file system does not keep as it is read.
+TEST(DiskPositionFile, ALargerFileIsRefusedUnread) {
+  test::TempDrive drive;
+  const HostLinkPaths paths = MakeHostLinkPaths("C:\\VERLO");
+  std::ofstream(paths.position).close();
+  std::filesystem::resize_file(paths.position, uintmax_t{8} << 30);
+  DiskFileSystem disk;
+  ShellState shell;
+  shell.standAlone = 1;
+  test::FakeClock clock;
+  RecordingLog log;
+  Listing readBuffer, echo;
+  HostLinkRoutines link(disk, clock, shell, log, readBuffer, echo, paths);
+  EXPECT_THROW(link.ReadGetXYZ(), FileError);
+  EXPECT_TRUE(readBuffer.Lines().empty());
+  if (std::filesystem::exists("/proc/self/status")) {
+    EXPECT_THROW(disk.ReadFile("/proc/self/status", 16), FileTooLarge);
   }
 }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "hostlink/host_link.h"
 #include "shell/main_window_model.h"
@@ -11,6 +13,7 @@
 #include "support/recording_messages.h"
 #include "support/run_program.h"
 #include "support/temp_drive.h"
+#include "tools/host_sim/simulated_host.h"
 
 namespace verlo {
 namespace {
@@ -71,6 +74,22 @@ TEST_F(HostSimulator, LoadsTheSentProgramAndEndsOnExit) {
   EXPECT_EQ(sim.WaitForExit(), 0);
   EXPECT_NE(sim.Output().find("\nend\n"), std::string::npos) << sim.Output();
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// A program larger than the host loads is refused with its report, unread.
+TEST(SimulatedHostLoad, RefusesAProgramPastItsLimit) {
+  TempDrive drive;
+  const std::string program = drive.Root() + "/big.tap";
+  std::ofstream(program).close();
+  std::filesystem::resize_file(program, kProgramLimit + 1);
+  std::ofstream(drive.Host() + "/file.txt", std::ios::binary) << "C:\\big.tap\r\n";
+  DiskFileSystem files;
+  std::vector<std::string> reports;
+  SimulatedHost host(files, drive.Host(),
+                     [&](const std::string& line) { reports.push_back(line); });
+  EXPECT_TRUE(host.Signal("L"));
+  EXPECT_EQ(reports, std::vector<std::string>{"load refused: C:\\big.tap (" + program +
+                                              "): larger than 67108864 bytes"});
 }
 
 }  // namespace

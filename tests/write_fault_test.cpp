@@ -1,7 +1,9 @@
 // Every file the program writes, against every way the disk can refuse it:
 // each refusal gives its message naming the file, and leaves every file as it
 // was (no truncated or half-replaced file, no temporary file) with the
-// listing still in its page; a symbolic link is written through.
+// listing still in its page. A symbolic link in the place of a chosen file is
+// written through; in the place of an exchange file it is replaced, and what
+// it led to stays as it was.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -16,6 +18,7 @@
 
 #include "cli/cli_runner.h"
 #include "shell/main_window_model.h"
+#include "support/fake_host.h"
 #include "support/isolated_child.h"
 #include "support/recording_messages.h"
 #include "support/temp_drive.h"
@@ -26,23 +29,39 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDrive;
 
-// What writes the file, which file (under the drive's root), and what it
-// writes (nullptr: the default listing). The load signal goes out after
-// file.txt and the listing, so folder faults stop a send before it.
-enum class Action { Save, Send, Exit, Cli };
+// What writes the file, which file (under the drive's root), what it writes
+// (nullptr: the default listing), whether the file is the program's own (an
+// exchange file), and what the action wrote before it: folder faults stop
+// the action at those.
+enum class Action { Save, Send, Exit, Cli, Mdi, HostAnswer };
 struct Writer {
   const char* name;
   Action action;
   const char* file;
   const char* expected;
-  bool afterListing = false;
+  bool own;
+  std::vector<const char*> before = {};
 };
 const Writer kWriters[] = {
-    {"Save", Action::Save, "out/prog.tap", nullptr},
-    {"SendPath", Action::Send, "VERLO/Wizards/Omnibus/file.txt", "C:\\out\\prog.tap\r\n"},
-    {"SendSignal", Action::Send, "VERLO/Wizards/Omnibus/adatcsere.txt", "L", true},
-    {"ExitSignal", Action::Exit, "VERLO/Wizards/Omnibus/adatcsere.txt", "E"},
-    {"CliOutput", Action::Cli, "out/prog.tap", nullptr}};
+    {"Save", Action::Save, "out/prog.tap", nullptr, false},
+    {"SendPath", Action::Send, "VERLO/Wizards/Omnibus/file.txt", "C:\\out\\prog.tap\r\n", true},
+    {"SendSignal",
+     Action::Send,
+     "VERLO/Wizards/Omnibus/adatcsere.txt",
+     "L",
+     true,
+     {"VERLO/Wizards/Omnibus/file.txt", "out/prog.tap"}},
+    {"ExitSignal", Action::Exit, "VERLO/Wizards/Omnibus/adatcsere.txt", "E", true},
+    {"CliOutput", Action::Cli, "out/prog.tap", nullptr, false},
+    {"MdiCommand", Action::Mdi, "VERLO/Wizards/Omnibus/command.txt", "G0 X1\r\n", true},
+    {"MdiSignal",
+     Action::Mdi,
+     "VERLO/Wizards/Omnibus/adatcsere.txt",
+     "G\r\n",
+     true,
+     {"VERLO/Wizards/Omnibus/command.txt"}},
+    {"HostPosition", Action::HostAnswer, "VERLO/Wizards/Omnibus/GetXYZ.txt",
+     "0.0000\r\n0.0000\r\n0.0000\r\n", true}};
 
 enum class Fault {
   MissingFolder,
@@ -56,7 +75,11 @@ enum class Fault {
   Link,
   DanglingLink
 };
-// Names, and the end of the message (empty where the write goes through the link).
+bool IsLink(Fault f) {
+  return f == Fault::DeviceLink || f == Fault::Link || f == Fault::DanglingLink;
+}
+// Names, and the end of the message (empty where a chosen file is written
+// through the link).
 const struct {
   const char* name;
   const char* reason;
@@ -165,7 +188,8 @@ std::map<std::string, std::string> Snapshot(const std::string& root) {
   return entries;
 }
 
-// What the user was told ("CAPTION: TEXT"), and whether the action went on.
+// What the user was told ("CAPTION: TEXT", or the host's "error: TEXT"), and
+// whether the action went on.
 struct Outcome {
   std::string message;
   bool completed = false;
@@ -176,7 +200,8 @@ Outcome Write(Action action, const TempDrive& d) {
   DiskFileSystem files;
   test::RecordingMessages messages;
   test::ScriptedSaveDialog dialog;
-  TForm1 form(messages, dialog, files, {"C:\\VERLO"});
+  test::FakeClock clock;
+  TForm1 form(messages, dialog, files, {"C:\\VERLO"}, nullptr, &clock);
   form.FormActivate();
   form.ComboBox1Change(3);
   form.Page(3)->Fire("Button1");
@@ -190,6 +215,19 @@ Outcome Write(Action action, const TempDrive& d) {
       o.message = err.str().substr(0, err.str().find('\n'));
       return o;
     }
+    case Action::HostAnswer: {
+      SimulatedHost host(files, d.Host(), [&o](const std::string& line) {
+        if (line.rfind("error: ", 0) == 0) o.message = line;
+      });
+      host.Signal("G");
+      o.completed = o.message.empty();
+      return o;
+    }
+    case Action::Mdi:
+      form.AboutBox().SetEdit1("G0 X1");
+      form.AboutBox().Button1Click();
+      o.completed = messages.shown.empty();
+      break;
     case Action::Save:
     case Action::Send:
       form.Button3Click();
@@ -209,38 +247,60 @@ Outcome Write(Action action, const TempDrive& d) {
   return o;
 }
 
+// The bytes a writer's file should hold.
+std::string Expected(const Writer& w) {
+  return w.expected
+             ? w.expected
+             : *TempDrive::Read(VERLO_SOURCE_DIR "/tests/golden/cut-circle/defaults/expected.tap");
+}
+
+// The entries of a snapshot under a folder.
+std::map<std::string, std::string> Under(const std::map<std::string, std::string>& entries,
+                                         const std::string& folder) {
+  std::map<std::string, std::string> under;
+  for (const auto& [path, entry] : entries)
+    if (path.rfind(folder, 0) == 0) under[path] = entry;
+  return under;
+}
+
 // The one assertion of a case: refused with its message and nothing changed
-// but what the action wrote before the failing file; or written through the link.
+// but what the action wrote before the failing file; written through the
+// link; or, for a file of the program's own, the link replaced by the file
+// and what it led to (beside the host's folder) as it was.
 void ExpectWritten(const Case& c, const TempDrive& d) {
   const Places at{d};
   const std::string target = at.Target(c), reason = kFaults[static_cast<int>(c.fault)].reason;
   auto before = Snapshot(d.Root());
   const Outcome o = Write(c.writer->action, d);
   auto after = Snapshot(d.Root());
+  for (const auto& [path, entry] : after)
+    EXPECT_EQ(path.find(".verlo-"), std::string::npos) << "left behind: " << path;
+  if (c.writer->own && IsLink(c.fault)) {
+    EXPECT_TRUE(o.completed) << o.message;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(target)));
+    EXPECT_EQ(TempDrive::Read(target), Expected(*c.writer));
+    EXPECT_EQ(Under(after, at.Side()), Under(before, at.Side()));
+    return;
+  }
   if (reason.empty()) {
     EXPECT_TRUE(o.completed) << o.message;
     const std::string real = at.Side() + (c.fault == Fault::Link ? "/real" : "/new");
-    EXPECT_EQ(
-        TempDrive::Read(real),
-        c.writer->expected
-            ? c.writer->expected
-            : *TempDrive::Read(VERLO_SOURCE_DIR "/tests/golden/cut-circle/defaults/expected.tap"));
+    EXPECT_EQ(TempDrive::Read(real), Expected(*c.writer));
     EXPECT_EQ(after[target], before[target]);  // still the same link
-    for (const auto& [path, entry] : after)
-      EXPECT_EQ(path.find(".verlo-"), std::string::npos) << "left behind: " << path;
     return;
   }
-  const std::string start = "VERLO varázslók: Cannot create file \"" + target + "\"";
+  const std::string start =
+      std::string(c.writer->action == Action::HostAnswer ? "error: " : "VERLO varázslók: ") +
+      "Cannot create file \"" + target + "\"";
   EXPECT_FALSE(o.completed);
   EXPECT_TRUE(o.message.rfind(start, 0) == 0 && o.message.size() >= reason.size() &&
               o.message.compare(o.message.size() - reason.size(), reason.size(), reason) == 0)
       << o.message;
   EXPECT_TRUE(o.listingKept);
-  if (c.writer->afterListing) {  // file.txt and the listing went out before
-    for (const std::string& sent : {d.Host() + "/file.txt", at.Listing()}) {
-      EXPECT_TRUE(after.erase(sent)) << sent;
-      before.erase(sent);
-    }
+  for (const char* written : c.writer->before) {
+    const std::string sent = d.Root() + "/" + written;
+    EXPECT_TRUE(after.erase(sent)) << sent;
+    before.erase(sent);
   }
   EXPECT_EQ(after, before);
 }
@@ -259,7 +319,7 @@ TEST_P(WriteFault, RefusesWithItsMessageOrWritesThroughTheLink) {
 std::vector<Case> AllCases() {
   std::vector<Case> cases;
   for (const Writer& w : kWriters)
-    for (int f = w.afterListing ? static_cast<int>(Fault::Directory) : 0;
+    for (int f = w.before.empty() ? 0 : static_cast<int>(Fault::Directory);
          f <= static_cast<int>(Fault::DanglingLink); ++f)
       cases.push_back({&w, static_cast<Fault>(f)});
   return cases;
@@ -284,7 +344,7 @@ TEST(DiskFileSystem, ReplacementKeepsModeOwnerAndNeighbours) {
   Put(kept + ".verlo-tmp", "mine");
   const std::string longName = drive.Root() + "/" + std::string(251, 'a') + ".tap";
   for (const std::string& path : {kept, fresh, longName}) {
-    files.WriteFile(path, "new");
+    files.WriteFile(path, "new", Links::Follow);
     EXPECT_EQ(TempDrive::Read(path), "new") << path;
   }
   struct stat st;

@@ -49,17 +49,18 @@ class MemoryFileSystem : public FileSystem {
  public:
   explicit MemoryFileSystem(const FakeClock& clock) : clock_(clock) {}
   bool DirectoryExists(const std::string&) override { return true; }
-  FileContents ReadFile(const std::string& path) override {
+  FileContents ReadFile(const std::string& path, size_t maxBytes) override {
     const auto it = files.find(path);
     if (it == files.end())
       throw FileError("Cannot open file \"" + path + "\". No such file or directory");
+    if (it->second.bytes.size() > maxBytes) throw FileTooLarge("Cannot open file \"" + path + "\"");
     return it->second;
   }
   std::optional<int64_t> ModifiedAt(const std::string& path) override {
     const auto it = files.find(path);
     return it == files.end() ? std::nullopt : std::optional<int64_t>(it->second.modifiedNs);
   }
-  void WriteFile(const std::string& path, const std::string& bytes) override {
+  void WriteFile(const std::string& path, const std::string& bytes, Links) override {
     if (refused.count(path)) throw FileError("Cannot create file \"" + path + "\". Access denied");
     files[path] = {bytes, clock_.now * 1000000};
     if (onWrite) onWrite(path, bytes);
@@ -99,17 +100,22 @@ class InProcessHost {
                                                    const std::string& bytes) {
       if (path != folder + "/adatcsere.txt") return;
       signalled.push_back(bytes);
-      clock.After(delay, [this, &files, folder, bytes] {
+      clock.After(delay, [this, &clock, &files, folder, bytes] {
         if (answer && bytes[0] == 'G')
-          files.WriteFile(folder + "/GetXYZ.txt", *answer);
+          files.WriteFile(folder + "/GetXYZ.txt", *answer, Links::Replace);
         else
           host.Signal(bytes);
+        if (clearsSignal >= 0)
+          clock.After(clearsSignal, [&clock, &files, folder] {
+            files.files[folder + "/adatcsere.txt"] = {"", clock.now * 1000000};
+          });
       });
     };
   }
 
   int delay = 20;
   std::optional<std::string> answer;
+  int clearsSignal = -1;               // ms after answering it empties adatcsere.txt; -1: never
   std::vector<std::string> signalled;  // what each write of adatcsere.txt held
   std::vector<std::string> reports;
   SimulatedHost host;

@@ -49,16 +49,22 @@ bool SimulatedHost::Signal(const std::string& bytes) {
 
 void SimulatedHost::Load() {
   const std::string named =
-      Local8BitToUtf8(FirstLine(files_.ReadFile(folder_ + "/file.txt").bytes));
+      Local8BitToUtf8(FirstLine(files_.ReadFile(folder_ + "/file.txt", kExchangeFileLimit).bytes));
   const std::string path = MapHostPath(named, env_);
   Listing program;
-  program.SetText(files_.ReadFile(path).bytes);
+  try {
+    program.SetText(files_.ReadFile(path, kProgramLimit).bytes);
+  } catch (const FileTooLarge&) {
+    report_("load refused: " + named + " (" + path + "): larger than " +
+            std::to_string(kProgramLimit) + " bytes");
+    return;
+  }
   report_("load: " + named + " (" + path + "): " + std::to_string(program.Count()) + " lines");
 }
 
 void SimulatedHost::Command() {
-  const std::string line =
-      Local8BitToUtf8(FirstLine(files_.ReadFile(folder_ + "/command.txt").bytes));
+  const std::string line = Local8BitToUtf8(
+      FirstLine(files_.ReadFile(folder_ + "/command.txt", kExchangeFileLimit).bytes));
   if (!Execute(line))
     report_("command not understood: " + line);
   else
@@ -66,8 +72,11 @@ void SimulatedHost::Command() {
 }
 
 void SimulatedHost::WritePosition() {
-  files_.WriteFile(folder_ + "/GetXYZ.txt", FormatFloat4(x, '.') + "\r\n" + FormatFloat4(y, '.') +
-                                                "\r\n" + FormatFloat4(z, '.') + "\r\n");
+  // The host's own file: a link in its place is replaced, never followed.
+  files_.WriteFile(
+      folder_ + "/GetXYZ.txt",
+      FormatFloat4(x, '.') + "\r\n" + FormatFloat4(y, '.') + "\r\n" + FormatFloat4(z, '.') + "\r\n",
+      Links::Replace);
   report_("position: " + Place(x, y, z));
 }
 

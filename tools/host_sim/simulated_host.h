@@ -3,6 +3,7 @@
 // folder and keeps a machine position of its own.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -10,6 +11,12 @@
 #include "platform/platform.h"
 
 namespace verlo {
+
+// The most the host loads of a program: far above the largest listing the
+// pages write (some 100,000 lines of at most 255 characters).
+inline constexpr size_t kProgramLimit = size_t{64} << 20;
+// The most it reads of file.txt (one path) and command.txt (one line).
+inline constexpr size_t kExchangeFileLimit = 65536;
 
 class SimulatedHost {
  public:
