@@ -47,7 +47,8 @@ std::string CliHelp() {
          "PAGE      " +
          PageNames() +
          "\n"
-         "ACTION    run left to right on the page, after the page's start-up:\n"
+         "ACTION    run left to right on the page, after the page is started and\n"
+         "          shown as the window shows it when it is chosen:\n"
          "  NAME=VALUE  set control NAME: an edit's text (as typed, decimal comma or\n"
          "              point), a check box 1 or 0, a radio group's item index, a\n"
          "              scroll bar's position. A check box, radio group or scroll bar\n"
@@ -129,26 +130,28 @@ Command ParseCommand(const std::vector<std::string>& args) {
   return c;
 }
 
-// Runs a page's actions after its start-up; one create after the last action
-// when none was asked for (and the controls are not to be listed).
-void RunPage(WizardPage& page, const std::vector<std::string>& actions, bool implicitCreate,
+// Starts and shows the page as the window does, then runs its actions; one
+// create after the last action when none was asked for (and the controls
+// are not to be listed).
+void RunPage(PageHost& host, const std::vector<std::string>& actions, bool implicitCreate,
              HeadlessHoleSelector& holes) {
-  page.StartUp();
+  host.StartUp();
+  host.Show();
   bool created = false;
   for (const std::string& a : actions) {
     if (a == "create") {
-      page.Fire("Button1");
+      host.Press("Button1");
       created = true;
     } else if (a == "clear") {
-      page.Fire("Button2");
+      host.Press("Button2");
     } else if (a.compare(0, 6, "holes=") == 0) {
       AcceptHoles(holes, a.substr(6));
     } else {
       const size_t eq = a.find('=');
-      SetControl(page, a.substr(0, eq), a.substr(eq + 1));
+      SetControl(host, a.substr(0, eq), a.substr(eq + 1));
     }
   }
-  if (implicitCreate && !created) page.Fire("Button1");
+  if (implicitCreate && !created) host.Press("Button1");
 }
 
 // The listing to print or save: the joined program of the recorded steps, or
@@ -195,7 +198,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   steps.Reset();  // one command is one run of the program
   HeadlessHoleSelector holes;
   PageContext context{messages, shell, steps, holes};
-  std::vector<std::unique_ptr<WizardPage>> pages;
+  std::vector<std::unique_ptr<PageHost>> pages;
   std::vector<std::string> lines;
   int status = kCliWrote;
   try {
@@ -210,16 +213,15 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     shell.accumulate = c.accumulate ? 1 : 0;
     for (const PageRun& run : c.pages) {
-      shell.wizardIndex = static_cast<int>(run.entry - PageRegistry().data()) + 1;
-      pages.push_back(run.entry->make(context));
+      pages.push_back(std::make_unique<PageHost>(*run.entry, context, shell));
       RunPage(*pages.back(), run.actions, !c.listControls, holes);
     }
     if (c.listControls) {
       what = "the control list";
-      ListControls(*pages.back(), out);
+      ListControls(pages.back()->Page(), out);
       return kCliWrote;
     }
-    status = Result(c, *pages.back(), steps, messages, err, lines);
+    status = Result(c, pages.back()->Page(), steps, messages, err, lines);
     if (status != kCliWrote) return status;
     if (!c.outputFile.empty()) {
       files.WriteFile(c.outputFile, SavedText(lines), Links::Follow);
@@ -232,6 +234,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << kAppTitle << ": " << e.what() << "\n";
     return kCliError;
   } catch (const FileError& e) {
+    err << kAppTitle << ": " << e.what() << "\n";
+    return kCliError;
+  } catch (const MissingControl& e) {  // a fault of the program, said as such
     err << kAppTitle << ": " << e.what() << "\n";
     return kCliError;
   }

@@ -28,15 +28,10 @@ std::string KindName(ControlKind kind) {
   return "";
 }
 
-bool Settable(const Control& c) {
-  return c.kind == ControlKind::Edit || c.kind == ControlKind::CheckBox ||
-         c.kind == ControlKind::RadioGroup || c.kind == ControlKind::ScrollBar;
-}
-
 std::string SettableNames(const WizardPage& page) {
   std::vector<std::string> names;
   for (const Control* c : page.Controls())
-    if (Settable(*c)) names.push_back(c->name);
+    if (UserSettable(*c)) names.push_back(c->name);
   return Join(names, ", ");
 }
 
@@ -58,10 +53,12 @@ std::string Join(const std::vector<std::string>& items, const std::string& sep) 
   return out;
 }
 
-// NAME=VALUE: sets the control and runs its handler when the value changed.
-void SetControl(WizardPage& page, const std::string& name, const std::string& value) {
-  Control* c = page.Find(name);
-  if (!c || !Settable(*c))
+// NAME=VALUE: the value checked as the window's control would take it, then
+// set as the user sets it.
+void SetControl(PageHost& host, const std::string& name, const std::string& value) {
+  const WizardPage& page = host.Page();
+  const Control* c = page.Find(name);
+  if (!c || !UserSettable(*c))
     throw UsageError("unknown control '" + name + "'; valid controls: " + SettableNames(page));
   switch (c->kind) {
     case ControlKind::Edit:
@@ -71,16 +68,13 @@ void SetControl(WizardPage& page, const std::string& name, const std::string& va
       if (CharacterCount(value) > kEditMaxLength)
         throw UsageError("the value of " + name + " is longer than " +
                          std::to_string(kEditMaxLength) + " characters");
-      c->text = value;
+      host.Type(name, value);
       return;
-    case ControlKind::CheckBox: {
+    case ControlKind::CheckBox:
       if (value != "0" && value != "1")
         throw UsageError("invalid value '" + value + "' for " + name + "; valid values: 0, 1");
-      const bool v = value == "1";
-      if (v == c->checked) return;
-      c->checked = v;
-      break;
-    }
+      host.Tick(name, value == "1");
+      return;
     case ControlKind::RadioGroup: {
       std::vector<std::string> valid;
       for (size_t i = 0; i < c->items.size(); ++i)
@@ -89,24 +83,21 @@ void SetControl(WizardPage& page, const std::string& name, const std::string& va
       if (!v || !c->itemEnabled[static_cast<size_t>(*v)])
         throw UsageError("invalid value '" + value + "' for " + name +
                          "; valid values: " + Join(valid, ", "));
-      if (*v == c->itemIndex) return;
-      c->itemIndex = *v;
-      break;
+      host.Choose(name, *v);
+      return;
     }
     case ControlKind::ScrollBar: {
       const auto v = WholeInRange(value, c->min, c->max);
       if (!v)
         throw UsageError("invalid value '" + value + "' for " + name + "; valid values: " +
                          std::to_string(c->min) + ".." + std::to_string(c->max));
-      if (*v == c->position) return;
-      c->position = *v;
-      break;
+      host.Slide(name, *v);
+      return;
     }
     case ControlKind::Label:
     case ControlKind::Button:
       return;
   }
-  page.Fire(name);
 }
 
 void AcceptHoles(HeadlessHoleSelector& holes, const std::string& value) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/hole_selector.h"
-#include "wizards/common/page_model.h"
+#include "wizards/page_host.h"
 
 namespace verlo {
 
@@ -20,10 +20,10 @@ class UsageError : public std::runtime_error {
 
 std::string Join(const std::vector<std::string>& items, const std::string& sep);
 
-// NAME=VALUE: sets the control as the window's user would and runs its
-// handler when the value changed. Throws UsageError for an unknown control or
-// a value the control cannot take.
-void SetControl(WizardPage& page, const std::string& name, const std::string& value);
+// NAME=VALUE: sets the control as the window's user would (a box, group or
+// bar runs its handler when the value changed). Throws UsageError for an
+// unknown control or a value the control cannot take.
+void SetControl(PageHost& host, const std::string& name, const std::string& value);
 
 // holes=1,0,1: "Adat rendben" on the open hole selector with these ticks,
 // hole 1 first; the holes not listed stay as they are (ticked).

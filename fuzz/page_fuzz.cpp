@@ -24,7 +24,7 @@
 #include "gcode/numbers.h"
 #include "platform/hole_selector.h"
 #include "platform/text.h"
-#include "wizards/page_registry.h"
+#include "wizards/page_host.h"
 
 namespace verlo {
 namespace {
@@ -66,49 +66,35 @@ std::string Typed(const std::string& line) {
   return text;
 }
 
-// A handler as the window runs it: a conversion error ends it.
-void Run(WizardPage& page, const std::string& name) {
+// Sets the control from its line as the user sets it; a changed box, group
+// or bar runs its handler like a click, where a conversion error ends it.
+void Set(PageHost& host, const Control& c, const std::string& line) {
   try {
-    page.Fire(name);
+    switch (c.kind) {
+      case ControlKind::Edit:
+        host.Type(c.name, Typed(line));
+        return;
+      case ControlKind::CheckBox:
+        host.Tick(c.name, !line.empty() && (line[0] & 1));
+        return;
+      case ControlKind::RadioGroup: {
+        std::vector<int> enabled;
+        for (size_t i = 0; i < c.items.size(); ++i)
+          if (c.itemEnabled[i]) enabled.push_back(static_cast<int>(i));
+        if (!enabled.empty()) host.Choose(c.name, enabled[Choice(line) % enabled.size()]);
+        return;
+      }
+      case ControlKind::ScrollBar: {
+        const unsigned count = static_cast<unsigned>(c.max - c.min + 1);
+        host.Slide(c.name, c.min + static_cast<int>(Choice(line) % count));
+        return;
+      }
+      case ControlKind::Label:
+      case ControlKind::Button:
+        return;
+    }
   } catch (const ConvertError&) {
   }
-}
-
-// Sets the control from its line; a changed box, group or bar runs its
-// handler like a click.
-void Set(WizardPage& page, Control& c, const std::string& line) {
-  switch (c.kind) {
-    case ControlKind::Edit:
-      c.text = Typed(line);
-      return;
-    case ControlKind::CheckBox: {
-      const bool ticked = !line.empty() && (line[0] & 1);
-      if (ticked == c.checked) return;
-      c.checked = ticked;
-      break;
-    }
-    case ControlKind::RadioGroup: {
-      std::vector<int> enabled;
-      for (size_t i = 0; i < c.items.size(); ++i)
-        if (c.itemEnabled[i]) enabled.push_back(static_cast<int>(i));
-      if (enabled.empty()) return;
-      const int item = enabled[Choice(line) % enabled.size()];
-      if (item == c.itemIndex) return;
-      c.itemIndex = item;
-      break;
-    }
-    case ControlKind::ScrollBar: {
-      const unsigned count = static_cast<unsigned>(c.max - c.min + 1);
-      const int position = c.min + static_cast<int>(Choice(line) % count);
-      if (position == c.position) return;
-      c.position = position;
-      break;
-    }
-    case ControlKind::Label:
-    case ControlKind::Button:
-      return;
-  }
-  Run(page, c.name);
 }
 
 // Every line: no control character, and as saved for the machine (one byte
@@ -147,29 +133,31 @@ void FuzzPage(const std::string& data) {
   Require(entry != nullptr, "no page named " VERLO_FUZZ_PAGE);
   CountingMessages messages;
   ShellState shell;
-  shell.wizardIndex = static_cast<int>(entry - PageRegistry().data()) + 1;
   StepStore steps(shell);
   steps.Reset();
   HeadlessHoleSelector holes;
   PageContext context{messages, shell, steps, holes};
-  const auto page = entry->make(context);
+  PageHost host(*entry, context, shell);
+  WizardPage& page = host.Page();
   // The main window's first activation, then the page's choice in the combo.
-  for (void (WizardPage::*step)() : {&WizardPage::StartUp, &WizardPage::Shown}) {
-    try {
-      (page.get()->*step)();
-    } catch (const ConvertError&) {
-    }
+  try {
+    host.StartUp();
+  } catch (const ConvertError&) {
   }
-  std::vector<Control*> settable;
-  for (Control* c : page->Controls())
-    if (c->kind != ControlKind::Label && c->kind != ControlKind::Button) settable.push_back(c);
+  try {
+    host.Show();
+  } catch (const ConvertError&) {
+  }
+  std::vector<const Control*> settable;
+  for (const Control* c : page.Controls())
+    if (UserSettable(*c)) settable.push_back(c);
   Require(!settable.empty(), "a page without settable controls");
   const std::vector<std::string> lines = SplitLines(data);
   for (size_t first = 0; first < 2 * settable.size(); first += settable.size()) {
     if (first > 0 && first >= lines.size()) break;
     for (size_t i = 0; i < settable.size() && first + i < lines.size(); ++i)
-      Set(*page, *settable[i], lines[first + i]);
-    Create(*page, messages);
+      Set(host, *settable[i], lines[first + i]);
+    Create(page, messages);
   }
 }
 

@@ -33,13 +33,14 @@ TForm1::TForm1(MessageBox& messages, SaveDialog& dialog, FileSystem& files,
       args_(std::move(args)),
       context_{messages_, state_, steps_, holes ? *holes : ownHoles_},
       about_(messages_, files_, clock ? *clock : SystemClock(), state_) {
-  for (const PageEntry& e : PageRegistry()) pages_.push_back(e.make(context_));
+  for (const PageEntry& e : PageRegistry())
+    pages_.push_back(std::make_unique<PageHost>(e, context_, state_));
   // The variable dump shows the working values of the pages that list theirs.
   about_.SetPageVariables([this] {
     std::vector<PageVariables> dump;
     for (size_t i = 0; i < pages_.size(); ++i) {
-      std::vector<std::string> lines = pages_[i]->Variables();
-      if (!lines.empty()) dump.push_back({PageRegistry()[i].title, std::move(lines)});
+      std::vector<std::string> lines = pages_[i]->Page().Variables();
+      if (!lines.empty()) dump.push_back({pages_[i]->Row().title, std::move(lines)});
     }
     return dump;
   });
@@ -74,9 +75,8 @@ void TForm1::ComboBox1Change(int itemIndex) {
   if (itemIndex >= 0 && itemIndex < PageCount()) {
     visible_ = itemIndex;
     editorVisible_ = false;
-    state_.wizardIndex = itemIndex + 1;
     try {
-      pages_[static_cast<size_t>(itemIndex)]->Shown();
+      pages_[static_cast<size_t>(itemIndex)]->Show();  // the wizard index, then the page's showing
     } catch (const ConvertError& e) {  // ends the handler, as any conversion error does
       messages_.ShowError(e.what(), kAppTitle);
       return;
@@ -102,7 +102,7 @@ void TForm1::Button3Click() {
   // Nothing chosen yet: there is no listing to send.
   const bool joined = state_.wizardIndex == EditorWizardIndex();
   if (!joined && (state_.wizardIndex < 1 || state_.wizardIndex > PageCount())) return;
-  WizardPage* page = joined ? nullptr : pages_[static_cast<size_t>(state_.wizardIndex - 1)].get();
+  WizardPage* page = joined ? nullptr : Page(state_.wizardIndex - 1);
   if (page && !page->SendRefusal().empty()) {  // a listing that must not run alone
     messages_.Show(page->SendRefusal(), kWarningCaption);
     return;

@@ -14,7 +14,7 @@
 #include "platform/hole_selector.h"
 #include "platform/platform.h"
 #include "platform/shell_state.h"
-#include "wizards/common/page_model.h"
+#include "wizards/page_host.h"
 
 namespace verlo {
 
@@ -53,7 +53,7 @@ class TForm1 {
   StepStore& Steps() { return steps_; }
   TAboutBox& AboutBox() { return about_; }
   HoleSelectorDialog& HoleSelector() { return context_.holes; }
-  WizardPage* Page(int i) const { return pages_[static_cast<size_t>(i)].get(); }
+  WizardPage* Page(int i) const { return &pages_[static_cast<size_t>(i)]->Page(); }
   int PageCount() const { return static_cast<int>(pages_.size()); }
   // The host folder as a local path; throws FileError when drive C: has no
   // local folder.
@@ -72,7 +72,7 @@ class TForm1 {
   HeadlessHoleSelector ownHoles_;
   PageContext context_;
   TFrame13 editor_{steps_};
-  std::vector<std::unique_ptr<WizardPage>> pages_;
+  std::vector<std::unique_ptr<PageHost>> pages_;
   // Its routines use the paths set at the first activation.
   TAboutBox about_;
   int visible_ = -1;

@@ -34,21 +34,21 @@ std::vector<Lines> RecordSteps(const std::string& command) {
   steps.Reset();
   HeadlessHoleSelector holes;
   PageContext context{messages, shell, steps, holes};
-  TFrame2 spiral(context);
-  TFrame3 pocket(context);
+  PageHost spiral(RowOf<TFrame2>(), context, shell);
+  PageHost pocket(RowOf<TFrame3>(), context, shell);
   spiral.StartUp();
   pocket.StartUp();
   std::stringstream words(command);
-  WizardPage* page = nullptr;
+  PageHost* page = nullptr;
   int creates = 0;
   const auto create = [&] {
-    if (page) page->Fire("Button1"), ++creates;
+    if (page) page->Press("Button1"), ++creates;
   };
   for (std::string w; words >> w;) {
     if (w == "spiral" || w == "pocket") {
       create();
-      page = w == "spiral" ? static_cast<WizardPage*>(&spiral) : &pocket;
-      shell.wizardIndex = w == "spiral" ? 1 : 2;
+      page = w == "spiral" ? &spiral : &pocket;
+      page->Show();
     } else {
       SetControl(*page, w.substr(0, w.find('=')), w.substr(w.find('=') + 1));
     }

@@ -1,5 +1,3 @@
-#include "wizards/page_registry.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +6,7 @@
 #include <set>
 
 #include "support/recording_messages.h"
+#include "wizards/page_host.h"
 
 namespace verlo {
 namespace {
@@ -15,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every row names its page completely: unique names, a picture that exists,
-// a factory that makes the page.
+// a page its host makes, starts and shows at the row's wizard index.
 TEST(PageRegistry, EveryRowIsComplete) {
   std::set<std::string> objects, cliNames;
   test::RecordingMessages messages;
@@ -36,9 +35,13 @@ TEST(PageRegistry, EveryRowIsComplete) {
         found = found || fs::exists(dir.path() / e.diagram);
       EXPECT_TRUE(found) << e.diagram;
     }
-    EXPECT_NE(e.make(context), nullptr);
+    PageHost host(e, context, shell);
+    host.StartUp();
+    host.Show();
+    EXPECT_EQ(shell.wizardIndex, &e - PageRegistry().data() + 1);
   }
   EXPECT_EQ(PageRegistry().size(), 8u);
+  EXPECT_EQ(EditorWizardIndex(), 9);
   EXPECT_EQ(FindCliPage("cut-circle")->objectName, std::string("Frame51"));
   EXPECT_EQ(FindCliPage(""), nullptr);
 }

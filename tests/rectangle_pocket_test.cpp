@@ -57,8 +57,8 @@ TEST_F(RectanglePocket, DefaultsGiveTheFortyOneLines) {
 }
 
 TEST_F(RectanglePocket, StepOverLabelsFollowTheScrollBar) {
-  EXPECT_EQ(page.Find("Label4")->text, "%");
-  EXPECT_EQ(page.Find("Label5")->text, "mm");
+  EXPECT_EQ(page.Find("Label4")->text, "50 %");  // shown by the page's showing
+  EXPECT_EQ(page.Find("Label5")->text, "2,5000 mm");
   Set("Edit_sz_", "6");
   Scroll(40);
   EXPECT_EQ(page.Find("Label4")->text, "40 %");

@@ -12,6 +12,7 @@
 
 #include "tests/support/rs274_trace.h"
 #include "wizards/common/create_page.h"
+#include "wizards/page_host.h"
 
 #define SKIP_WITHOUT_RS274()                                             \
   do {                                                                   \
@@ -150,10 +151,14 @@ struct Quiet : MessageBox {
   void Show(const std::string&, const std::string&) override {}
 };
 
-// A page started as the main window starts it, its messages dropped.
+// A page started and shown as the main window starts and shows it, its
+// messages dropped.
 template <class Page>
 struct QuietPage {
-  QuietPage() { page.StartUp(); }
+  QuietPage() {
+    host.StartUp();
+    host.Show();
+  }
   // Enters the case and presses "Létrehozás".
   const Lines& Create(const MillingCase& c) {
     c.Enter(page);
@@ -165,7 +170,8 @@ struct QuietPage {
   StepStore steps{shell};
   HeadlessHoleSelector holes;
   PageContext context{quiet, shell, steps, holes};
-  Page page{context};
+  PageHost host{RowOf<Page>(), context, shell};
+  Page& page = dynamic_cast<Page&>(host.Page());
 };
 
 // rs274's trace of the lines, failing the test when it does not accept them.

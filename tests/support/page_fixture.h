@@ -12,7 +12,7 @@
 
 #include "gcode/numbers.h"
 #include "support/recording_messages.h"
-#include "wizards/common/page_context.h"
+#include "wizards/page_host.h"
 
 namespace verlo::test {
 
@@ -64,26 +64,25 @@ inline Lines StepLines(const step_data& s) {
   return l;
 }
 
+// The page as the window runs it: started, then shown (what its showing
+// says is not kept among the messages), its controls set as a user sets
+// them.
 template <class Page>
 class PageFixture : public ::testing::Test {
  protected:
-  PageFixture() { page.StartUp(); }
-  void Set(const std::string& name, const std::string& text) { page.Find(name)->text = text; }
+  PageFixture() {
+    host.StartUp();
+    const size_t started = messages.shown.size();
+    host.Show();
+    messages.shown.resize(started);
+  }
+  void Set(const std::string& name, const std::string& text) { host.Type(name, text); }
   void Set(std::initializer_list<std::pair<const char*, std::string>> texts) {
     for (const auto& [name, text] : texts) Set(name, text);
   }
-  void Check(const std::string& name, bool on) {
-    page.Find(name)->checked = on;
-    page.Fire(name);
-  }
-  void Radio(const std::string& name, int index) {
-    page.Find(name)->itemIndex = index;
-    page.Fire(name);
-  }
-  void Scroll(int position) {
-    page.Find("ScrollBar1")->position = position;
-    page.Fire("ScrollBar1");
-  }
+  void Check(const std::string& name, bool on) { host.Tick(name, on); }
+  void Radio(const std::string& name, int index) { host.Choose(name, index); }
+  void Scroll(int position) { host.Slide("ScrollBar1", position); }
   // "Létrehozás" with the messages of this run only.
   const Lines& Create() {
     messages.shown.clear();
@@ -121,7 +120,8 @@ class PageFixture : public ::testing::Test {
   StepStore steps{shell};
   HeadlessHoleSelector holes;
   PageContext context{messages, shell, steps, holes};
-  Page page{context};
+  PageHost host{RowOf<Page>(), context, shell};
+  Page& page = dynamic_cast<Page&>(host.Page());
 };
 
 }  // namespace verlo::test

@@ -22,6 +22,20 @@ std::string Control::ValueText() const {
 MissingControl::MissingControl(const std::string& name)
     : std::logic_error("A lapon nincs \"" + name + "\" nevű vezérlő (programhiba).") {}
 
+bool UserSettable(const Control& c) {
+  switch (c.kind) {
+    case ControlKind::Edit:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioGroup:
+    case ControlKind::ScrollBar:
+      return true;
+    case ControlKind::Label:
+    case ControlKind::Button:
+      return false;
+  }
+  return false;
+}
+
 Control* WizardPage::Find(const std::string& name) const {
   for (Control* c : order_)
     if (c->name == name) return c;

@@ -44,6 +44,9 @@ struct Control {
   std::string ValueText() const;  // the value as the command line shows it
 };
 
+// An edit, a check box, a radio group or a scroll bar: a control a user sets.
+bool UserSettable(const Control& c);
+
 // A look-up of a control the page does not have: a fault of the program,
 // shown as a message by whoever drives the page.
 class MissingControl : public std::logic_error {
