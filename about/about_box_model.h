@@ -59,6 +59,10 @@ class TAboutBox : private HostLinkLog {
   Listing& Memo1() { return memo1_; }  // the position file as last loaded
   Listing& Memo2() { return memo2_; }  // the log and the dump
   Listing& Memo3() { return memo3_; }  // the command file as last written
+  // The same in plain words, for code outside the About box's form.
+  Listing& PositionFile() { return memo1_; }
+  Listing& Log() { return memo2_; }
+  Listing& CommandEcho() { return memo3_; }
   HostLinkRoutines& Routines() { return routines_; }
 
  private:

@@ -30,6 +30,9 @@ class TFrame13 {
 
   const Listing& RichEdit1() const { return richEdit1_; }
   Listing& Memo1() { return memo1_; }
+  // The same in plain words, for code outside the editor's form.
+  const Listing& JoinedProgram() const { return richEdit1_; }
+  Listing& StepListing() { return memo1_; }
   const std::vector<std::string>& Items() const { return items_; }
   int ItemIndex() const { return itemIndex_; }
 

@@ -161,7 +161,7 @@ int Result(const Command& c, WizardPage& last, StepStore& steps, MessageBox& mes
   if (c.joined) {
     TFrame13 editor(steps);
     editor.Fill();
-    lines = editor.RichEdit1().Lines();
+    lines = editor.JoinedProgram().Lines();
     if (lines.empty()) {
       err << "verlo-gcode: no step was recorded: the joined program is empty\n";
       return kCliRefused;

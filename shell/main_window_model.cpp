@@ -134,7 +134,7 @@ void TForm1::Button3Click() {
     }
     // A link in the chosen file's place is written through; the exchange
     // files above are the program's own and replace a link.
-    files_.WriteFile(path, SavedText((joined ? editor_.RichEdit1() : page->Memo1()).Lines()),
+    files_.WriteFile(path, SavedText((joined ? editor_.JoinedProgram() : page->Memo1()).Lines()),
                      Links::Follow);
     if (joined) {  // the joined program is out: the steps start afresh
       steps_.Reset();

@@ -50,6 +50,7 @@ class TForm1 {
   bool Button3Enabled() const { return button3Enabled_; }
   bool Button2Enabled() const { return button2Enabled_; }
   const std::string& Memo1() const { return memo1_; }  // the path last written to file.txt
+  const std::string& SentPath() const { return memo1_; }
   StepStore& Steps() { return steps_; }
   TAboutBox& AboutBox() { return about_; }
   HoleSelectorDialog& HoleSelector() { return context_.holes; }

@@ -11,34 +11,9 @@ using test::Lines;
 using CutCircle = test::PageFixture<TFrame5>;
 const char* const kErr = test::kErrorCaption;
 
-TEST_F(CutCircle, DefaultsGiveTheWorkedExample) {
-  EXPECT_EQ(Create(), (Lines{"(Kör kivágás - cut circle)",
-                             " ",
-                             "(kezdőpont X0.0000 Y0.0000 Z0.0000)",
-                             "(Kör átmérője X20)",
-                             "(marás mélysége -2.0000)",
-                             "(forgásirány CW)",
-                             "(Spirál pályán folyamatosan le)",
-                             "(csak egy kör kivágás készül)",
-                             "G21 G90",
-                             "G0 Z5.0000",
-                             "G0 X0.0000 Y0.0000",
-                             "T1 M6",
-                             "S1000 M3",
-                             "G4 P2000",
-                             "G1 X-7.5000 Y0.0000 F300",
-                             "G1 Z0.0000 F150",
-                             "(főciklus)",
-                             "G2 X7.5000 Y0.0000 Z-1.0000 R7.5000 F300",
-                             "G2 X-7.5000 Y0.0000 Z-2.0000 R7.5000",
-                             "G2 X7.5000 Y0.0000 Z-2.0000 R7.5000 F300",
-                             "G2 X-7.5000 Y0.0000 Z-2.0000 R7.5000",
-                             "(főciklus vége)",
-                             "G1 Z0.0000 F150",
-                             "G0 Z5.0000",
-                             "G0 X0.0000 Y0.0000",
-                             "M5",
-                             "M30"}));
+// The default listing itself is the golden case "defaults".
+TEST_F(CutCircle, DefaultsWriteSilently) {
+  EXPECT_FALSE(Create().empty());
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_TRUE(page.LastCreateWrote());
 }

@@ -10,38 +10,9 @@ namespace {
 using test::Lines;
 using CutRectangle = test::PageFixture<TFrame7>;
 
-TEST_F(CutRectangle, DefaultsGiveTheThirtyOneLines) {
-  EXPECT_EQ(Create(), (Lines{"(Téglalap kivágás - cut rectangle)",
-                             " ",
-                             "(kezdőpont X0.0000 Y0.0000 Z0.0000)",
-                             "(téglalap átmérői X20 Y30)",
-                             "(marás mélysége -2.0000)",
-                             "(forgásirány CW)",
-                             "(Spirál pályán folyamatosan le)",
-                             "(csak egy téglalap kivágás készül)",
-                             "G21 G90",
-                             "G0 Z5.0000",
-                             "G0 X0.0000 Y0.0000",
-                             "T1 M6",
-                             "S1000 M3",
-                             "G4 P2000",
-                             "G1 X0.0000 Y0.0000 F300",
-                             "G1 Z0.0000 F150",
-                             "(főciklus)",
-                             "G1 X0.0000 Y30.0000 Z-0.5000 F300",
-                             "G1 X20.0000 Y30.0000 Z-1.0000",
-                             "G1 X20.0000 Y0.0000 Z-1.5000",
-                             "G1 X0.0000 Y0.0000 Z-2.0000",
-                             "G1 X0.0000 Y30.0000 Z-2.0000 F300",
-                             "G1 X20.0000 Y30.0000 Z-2.0000",
-                             "G1 X20.0000 Y0.0000 Z-2.0000",
-                             "G1 X0.0000 Y0.0000 Z-2.0000",
-                             "(főciklus vége)",
-                             "G1 Z0.0000 F150",
-                             "G0 Z5.0000",
-                             "G0 X0.0000 Y0.0000",
-                             "M5",
-                             "M30"}));
+// The default listing itself is the golden case "defaults".
+TEST_F(CutRectangle, DefaultsWriteSilently) {
+  EXPECT_FALSE(Create().empty());
   EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -10,48 +10,9 @@ namespace {
 using test::Lines;
 using RectanglePocket = test::PageFixture<TFrame4>;
 
-TEST_F(RectanglePocket, DefaultsGiveTheFortyOneLines) {
-  EXPECT_EQ(Create(), (Lines{"(Téglalapzseb - rectangle pocket)",
-                             " ",
-                             "(kezdőpont X0.0000 Y0.0000 Z0.0000)",
-                             "(téglalap átmérői X20 Y30)",
-                             "(marás mélysége -2.0000)",
-                             "(oldalirányú fogás 50%)",
-                             "(forgásirány CW)",
-                             "(Z tengely ferdén le mozog X irányában)",
-                             "(csak egy téglalapzseb készül)",
-                             "G21 G90",
-                             "G0 Z5.0000",
-                             "G0 X0.0000 Y0.0000",
-                             "T1 M6",
-                             "S1000 M3",
-                             "G4 P2000",
-                             "(főciklus)",
-                             "G1 X10.0000 Y10.0000 F300",
-                             "G1 Z0.0000 F150",
-                             "G1 X10.0000 Y20.0000 Z-2.0000",
-                             "G1 X10.0000 Y10.0000",
-                             "G1 X7.5000 Y7.5000 F150",
-                             "G1 X7.5000 Y22.5000 F300",
-                             "G1 X12.5000 Y22.5000",
-                             "G1 X12.5000 Y7.5000",
-                             "G1 X7.5000 Y7.5000",
-                             "G1 X5.0000 Y5.0000 F150",
-                             "G1 X5.0000 Y25.0000 F300",
-                             "G1 X15.0000 Y25.0000",
-                             "G1 X15.0000 Y5.0000",
-                             "G1 X5.0000 Y5.0000",
-                             "G1 X2.5000 Y2.5000 F150",
-                             "G1 X2.5000 Y27.5000 F300",
-                             "G1 X17.5000 Y27.5000",
-                             "G1 X17.5000 Y2.5000",
-                             "G1 X2.5000 Y2.5000",
-                             "(főciklus vége)",
-                             "G1 Z0.0000 F150",
-                             "G0 Z5.0000",
-                             "G0 X0.0000 Y0.0000",
-                             "M5",
-                             "M30"}));
+// The default listing itself is the golden case "defaults".
+TEST_F(RectanglePocket, DefaultsWriteSilently) {
+  EXPECT_FALSE(Create().empty());
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(page.Find("Edit_rc_")->text, "2,5");
 }
