@@ -26,6 +26,17 @@ void CheckDepth(FieldReader& read, const char* field, long double& depth) {
         "rossz, csak nem logikus.");
 }
 
+const char kG1FeedNotPositiveMessage[] = "A G1 előtolás nem lehet nulla vagy negatív.";
+const char kArcFeedNotPositiveMessage[] = "A G2 és G3 előtolás nem lehet nulla vagy negatív.";
+
+void CheckCircleDiameter(FieldReader& read, const char* field, long double toolDiameter,
+                         long double& diameter) {
+  long double value = 0;
+  if (read.NonZero(field, "A kör átmérője \"0\", vagy nem adtál meg értéket.", value))
+    read.AcceptIf(value >= toolDiameter, "A kör átmérője kisebb mint a szerszám átmérője.", value,
+                  diameter);
+}
+
 bool CheckToolDiameter(FieldReader& read, const char* field, long double& diameter) {
   return read.NonZero(field, "Szerszám átmérője \"0\", vagy nem adtál meg értéket.", diameter);
 }
@@ -68,10 +79,10 @@ void CheckFeed(FieldReader& read, const char* field, const char* emptyMessage,
 }
 
 void CheckFeeds(FieldReader& read, const FeedFields& names, Feeds& out) {
-  CheckFeed(read, names.g1, "G1 előtolási értékét nem adtad meg.",
-            "A G1 előtolás nem lehet nulla vagy negatív.", out.g1);
+  CheckFeed(read, names.g1, "G1 előtolási értékét nem adtad meg.", kG1FeedNotPositiveMessage,
+            out.g1);
   CheckFeed(read, names.arc, "G2 és G3 előtolási értékét nem adtad meg.",
-            "A G2 és G3 előtolás nem lehet nulla vagy negatív.", out.arc);
+            kArcFeedNotPositiveMessage, out.arc);
 }
 
 int CoolantCode(int item) {

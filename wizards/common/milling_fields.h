@@ -15,6 +15,8 @@
 namespace verlo {
 
 extern const char kSeriesMessage[];
+extern const char kG1FeedNotPositiveMessage[];
+extern const char kArcFeedNotPositiveMessage[];
 
 struct StartPoint {
   long double x = 0, y = 0, z = 0, safe = 0;  // safe: the offset above z
@@ -26,6 +28,10 @@ void ReadStartPoint(FieldReader& read, const StartFields& names, StartPoint& out
 void CheckDepth(FieldReader& read, const char* field, long double& depth);
 // Blank or zero refused. True when accepted.
 bool CheckToolDiameter(FieldReader& read, const char* field, long double& diameter);
+// A circle's diameter ("Edit_r_"): blank or zero refused, and one smaller
+// than the tool's.
+void CheckCircleDiameter(FieldReader& read, const char* field, long double toolDiameter,
+                         long double& diameter);
 
 // The maximum depth per pass: the depth itself when "nincs" is ticked or the
 // entry is at least as deep; else the entry with its sign. More than 100

@@ -28,13 +28,7 @@ void TFrame5::CheckParameters() {
   ReadStartPoint(read_, kNames.start, v_.start);
   CheckDepth(read_, kNames.depth, v_.depth);
   CheckToolDiameter(read_, kNames.toolDiameter, v_.toolDiameter);
-  long double circle = 0;
-  if (read_.NonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", circle)) {
-    if (circle < read_.Float(kNames.toolDiameter))
-      read_.Refuse("A kör átmérője kisebb mint a szerszám átmérője.");
-    else
-      circle_ = circle;
-  }
+  CheckCircleDiameter(read_, "Edit_r_", read_.Float(kNames.toolDiameter), circle_);
   CheckMaxStep(read_, kNames.maxStep, v_.depth, v_.step);
   CheckToolAndSpindle(read_, kNames.tool, v_.spindle);
   CheckFeeds(read_, kNames.feeds, v_.feeds);

@@ -58,10 +58,7 @@ void TFrame8::CheckParameters() {
     read_.SetText(kNames.toolDiameter, "0");
     v_.u8_sz_ = 0;
   }
-  long double circle = 0;
-  if (read_.NonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", circle))
-    read_.AcceptIf(circle >= read_.Float(kNames.toolDiameter),
-                   "A kör átmérője kisebb mint a szerszám átmérője.", circle, v_.u8_rd_);
+  CheckCircleDiameter(read_, "Edit_r_", read_.Float(kNames.toolDiameter), v_.u8_rd_);
   long double peck = 0;
   if (read_.Checked(kNames.maxStep.none))
     v_.u8_szc_ = v_.depth;
@@ -74,7 +71,7 @@ void TFrame8::CheckParameters() {
                    holes, v_.holes);
   CheckToolAndSpindle(read_, kNames.tool, v_.spindle);
   CheckFeed(read_, kNames.feeds.g1, "G1 előtolási értékét nem adtad meg.",
-            "A G1 előtolás nem lehet nulla vagy negatív.", v_.feed);
+            kG1FeedNotPositiveMessage, v_.feed);
   // A cycle drills down from the retract position: never up to the depth.
   long double retract = 0;
   if (read_.Required("Edit_db_", "Gyors vissza (Z pozíció) értékét nem adtad meg.", retract))

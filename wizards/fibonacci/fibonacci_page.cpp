@@ -5,6 +5,7 @@
 #include "gcode/numbers.h"
 #include "wizards/common/depth_passes.h"
 #include "wizards/common/field_groups.h"
+#include "wizards/common/milling_fields.h"
 #include "wizards/common/step_record.h"
 
 namespace verlo {
@@ -103,9 +104,9 @@ void TFrame2::ReadFeeds() {
   read_.FillIfBlank({"Edit5"}, "150");
   read_.FillIfBlank({"Edit6"}, "300");
   const long double f1 = read_.Float("Edit5");
-  read_.AcceptIf(f1 > 0, "A G1 előtolás nem lehet nulla vagy negatív.", f1, v_.f1);
+  read_.AcceptIf(f1 > 0, kG1FeedNotPositiveMessage, f1, v_.f1);
   const long double f2 = read_.Float("Edit6");
-  read_.AcceptIf(f2 > 0, "A G2 és G3 előtolás nem lehet nulla vagy negatív.", f2, v_.f2);
+  read_.AcceptIf(f2 > 0, kArcFeedNotPositiveMessage, f2, v_.f2);
 }
 
 void TFrame2::ReadDepth() {

@@ -112,9 +112,7 @@ void TFrame11::ReadThread() {
   // arcs' centre words past the axis.
   if (CheckToolDiameter(read_, kNames.toolDiameter, value))
     read_.AcceptIf(value > 0, "A szerszám átmérője nem lehet negatív.", value, v_.m.toolDiameter);
-  if (read_.NonZero("Edit_r_", "A kör átmérője \"0\", vagy nem adtál meg értéket.", value))
-    read_.AcceptIf(v_.m.toolDiameter <= value, "A kör átmérője kisebb mint a szerszám átmérője.",
-                   value, v_.diameter);
+  CheckCircleDiameter(read_, "Edit_r_", v_.m.toolDiameter, v_.diameter);
 }
 
 void TFrame11::CheckFit() {
