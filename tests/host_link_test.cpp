@@ -208,18 +208,28 @@ TEST_F(HostLinkTest, AFileThatCannotBeWrittenStopsTheRoutineThere) {
   EXPECT_NE(unmapped.find("Drive D: has no local folder"), std::string::npos) << unmapped;
 }
 
+// The routines stand-alone on the real disk, so that only the reads count.
+struct DiskLink {
+  explicit DiskLink(const HostLinkPaths& paths)
+      : link(disk, clock, shell, log, readBuffer, echo, paths) {
+    shell.standAlone = 1;
+  }
+  DiskFileSystem disk;
+  ShellState shell;
+  test::FakeClock clock;
+  RecordingLog log;
+  Listing readBuffer, echo;
+  HostLinkRoutines link;
+};
+
 // Whatever stands in the position file's place, the read neither hangs nor
 // fails: a FIFO, a folder or a missing file give zeros.
 TEST(DiskPositionFile, AnythingButAFileGivesZeros) {
   test::TempDrive drive;
   const HostLinkPaths paths = MakeHostLinkPaths("C:\\VERLO");
-  DiskFileSystem disk;
-  ShellState shell;
-  shell.standAlone = 1;
-  test::FakeClock clock;
-  RecordingLog log;
-  Listing readBuffer, echo;
-  HostLinkRoutines link(disk, clock, shell, log, readBuffer, echo, paths);
+  DiskLink d(paths);
+  HostLinkRoutines& link = d.link;
+  DiskFileSystem& disk = d.disk;
   const std::function<void()> places[] = {
       [&] { ASSERT_EQ(mkfifo(paths.position.c_str(), 0644), 0); },
       [&] { std::filesystem::create_directory(paths.position); }, [] {}};
@@ -239,13 +249,10 @@ TEST(DiskPositionFile, ALargerFileIsRefusedUnread) {
   const HostLinkPaths paths = MakeHostLinkPaths("C:\\VERLO");
   std::ofstream(paths.position).close();
   std::filesystem::resize_file(paths.position, uintmax_t{8} << 30);
-  DiskFileSystem disk;
-  ShellState shell;
-  shell.standAlone = 1;
-  test::FakeClock clock;
-  RecordingLog log;
-  Listing readBuffer, echo;
-  HostLinkRoutines link(disk, clock, shell, log, readBuffer, echo, paths);
+  DiskLink d(paths);
+  HostLinkRoutines& link = d.link;
+  DiskFileSystem& disk = d.disk;
+  Listing& readBuffer = d.readBuffer;
   EXPECT_THROW(link.ReadGetXYZ(), FileError);
   EXPECT_TRUE(readBuffer.Lines().empty());
   if (std::filesystem::exists("/proc/self/status")) {
