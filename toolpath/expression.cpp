@@ -240,8 +240,56 @@ bool VariableIndex(double value, int& index, std::string& error) {
   return true;
 }
 
+// A plain number ("-2.0000", "150"), the common case, read without building
+// an expression. False when the value is anything else.
+bool PlainNumber(const std::string& text, size_t& pos, Value& out) {
+  size_t end = pos;
+  if (end < text.size() && (text[end] == '-' || text[end] == '+')) ++end;
+  const size_t first = end;
+  bool point = false;
+  while (end < text.size()) {
+    const char c = text[end];
+    if (c >= '0' && c <= '9') {
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+    ++end;
+  }
+  if (end == first || end - pos > 40 ||
+      (end < text.size() &&
+       (text[end] == ',' || text[end] == '[' || text[end] == '#' || text[end] == '.')))
+    return false;
+  // Up to 15 digits and 22 decimals: the digits as a whole number divided by
+  // a power of ten, both exact, is the correctly rounded value.
+  static constexpr double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  long long digits = 0;
+  int count = 0, decimals = 0;
+  bool after = false;
+  for (size_t i = first; i < end; ++i) {
+    if (text[i] == '.') {
+      after = true;
+      continue;
+    }
+    if (count > 0 || text[i] != '0') ++count;
+    digits = digits * 10 + (text[i] - '0');
+    if (after) ++decimals;
+    if (count > 15) return false;
+  }
+  if (decimals > 22) return false;
+  const double value = static_cast<double>(digits) / kTens[decimals];
+  out = Value{};
+  out.constant = text[pos] == '-' ? -value : value;
+  pos = end;
+  return true;
+}
+
 bool ParseValue(const std::string& text, size_t& pos, std::vector<Instr>& code, Value& out,
                 std::string& error) {
+  if (PlainNumber(text, pos, out)) return true;
   Parser parser(text, pos, error);
   return parser.SignedPrimary(0) && Store(parser.code, code, out, error);
 }

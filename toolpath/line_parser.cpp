@@ -191,7 +191,7 @@ double DiameterInComment(const std::string& comment) {
 ParsedListing ParseListing(const std::vector<std::string>& lines) {
   ParsedListing out;
   out.lines.reserve(lines.size());
-  out.words.reserve(lines.size() * 3);
+  out.words.reserve(lines.size() * 4);
   LineParser parser(out);
   for (const std::string& line : lines) parser.Parse(line);
   return out;

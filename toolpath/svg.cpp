@@ -15,11 +15,17 @@ constexpr int kDepthColours = 8;
 constexpr double kMargin = 40, kTitle = 24, kGap = 30;
 
 // Numbers in the document: two decimals, a point whatever the locale.
-std::string Num(double v) {
+void Put(std::string& out, double v) {
   char buffer[64];
   const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::round(v * 100) / 100 + 0.0,
                                std::chars_format::fixed, 2);
-  return std::string(buffer, r.ptr);
+  out.append(buffer, r.ptr);
+}
+
+std::string Num(double v) {
+  std::string s;
+  Put(s, v);
+  return s;
 }
 
 std::string Escape(const std::string& text) {
@@ -63,7 +69,12 @@ struct View {
 
   double Px(const Vec3& p) const { return left + (p.x - minX) * scale; }
   double Py(const Vec3& p) const { return upper + (maxV - (top ? p.y : p.z)) * scale; }
-  std::string At(const Vec3& p) const { return Num(Px(p)) + " " + Num(Py(p)); }
+  void Put(std::string& out, char command, const Vec3& p) const {
+    out += command;
+    toolpath::Put(out, Px(p));
+    out += ' ';
+    toolpath::Put(out, Py(p));
+  }
 };
 
 // A path element's "d" built move by move, starting a new subpath only where
@@ -76,12 +87,12 @@ struct Pen {
   void MoveTo(const View& v, const Vec3& p) {
     if (any && std::fabs(v.Px(p) - v.Px(last)) < 0.005 && std::fabs(v.Py(p) - v.Py(last)) < 0.005)
       return;
-    d += "M" + v.At(p);
+    v.Put(d, 'M', p);
     any = true;
     last = p;
   }
   void LineTo(const View& v, const Vec3& p) {
-    d += "L" + v.At(p);
+    v.Put(d, 'L', p);
     last = p;
   }
 };
@@ -94,7 +105,11 @@ void Draw(Pen& pen, const View& v, const Vec3& start, const Move& m) {
   }
   const double sweep = ArcSweep(start, m);
   if (!v.top) {  // the front view sees a helix from the side: sampled
-    const int n = std::clamp(static_cast<int>(std::fabs(sweep) / (kPi / 36)) + 1, 2, 20000);
+    // A point every 5° or every 2 px along the arc, whichever is fewer.
+    const double pixels = MoveLength(start, m) * v.scale;
+    const int n = std::clamp(
+        std::min(static_cast<int>(std::fabs(sweep) / (kPi / 36)), static_cast<int>(pixels / 2)) + 1,
+        2, 20000);
     for (int i = 1; i <= n; ++i) pen.LineTo(v, PointOnMove(start, m, static_cast<double>(i) / n));
     return;
   }
@@ -105,7 +120,12 @@ void Draw(Pen& pen, const View& v, const Vec3& start, const Move& m) {
     const double t = static_cast<double>(i) / pieces;
     const Vec3 p = PointOnMove(start, m, t);
     const double r = std::hypot(p.x - m.cx, p.y - m.cy) * v.scale;
-    pen.d += "A" + Num(r) + " " + Num(r) + " 0 0 " + (m.clockwise ? "1 " : "0 ") + v.At(p);
+    pen.d += 'A';
+    Put(pen.d, r);
+    pen.d += ' ';
+    Put(pen.d, r);
+    pen.d += m.clockwise ? " 0 0 1" : " 0 0 0";
+    v.Put(pen.d, ' ', p);
     pen.last = p;
   }
 }
