@@ -41,7 +41,53 @@ bool Same(const toolpath::Move& a, const Move& b, double tolerance) {
   return near(a.cx, b.cx) && near(a.cy, b.cy) && b.rotation == (a.clockwise ? -a.turns : a.turns);
 }
 
+std::string Short(double v) {
+  std::ostringstream s;
+  s.setf(std::ios::fixed);
+  s.precision(4);
+  s << (std::fabs(v) < 5e-5 ? 0.0 : v);
+  std::string text = s.str();
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
 }  // namespace
+
+std::string BriefMoves(const toolpath::Toolpath& path) {
+  std::string out;
+  for (const toolpath::Move& m : path.moves) {
+    if (!out.empty()) out += ' ';
+    const std::string at = Short(m.end.x) + "," + Short(m.end.y) + "," + Short(m.end.z);
+    switch (m.kind) {
+      case MoveKind::Rapid:
+        out += "r" + at;
+        break;
+      case MoveKind::Feed:
+        out += "f" + at + (m.feed > 0 ? "F" + Short(m.feed) : "");
+        break;
+      case MoveKind::Arc:
+        out += "a" + at + "@" + Short(m.cx) + "," + Short(m.cy) + (m.clockwise ? "cw" : "ccw") +
+               (m.turns > 1 ? "*" + std::to_string(m.turns) : "");
+        break;
+      case MoveKind::Dwell:
+        out += "d" + Short(m.seconds);
+        break;
+      case MoveKind::ToolChange:
+        out += "t" + std::to_string(m.tool);
+        break;
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> ListingLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
 
 std::string DifferenceFromRs274(const toolpath::Toolpath& path, const Trace& trace,
                                 double tolerance) {
