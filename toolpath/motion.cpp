@@ -84,8 +84,8 @@ bool Interpreter::Arc(const LineWords& w, const LineCodes& c) {
     const double mx = (x1 + x0) / 2, my = (y1 + y0) / 2;
     double half = std::hypot(mx - x1, my - y1);
     if (half - reach > kRadiusReach)
-      return Fail("az ív sugara (R" + N4(radius) + ") nem éri el a végpontot: a kezdőponttól " +
-                  N4(2 * half) + " mm-re van");
+      return Fail("az ív sugara (R" + N4(radius) + ") nem éri el a végpontot, amely " +
+                  FormatFloat4(2 * half) + " mm-re van a kezdőponttól");
     if (half / reach > 1 - 1e-12) half = reach;
     const double rise = std::sqrt(std::max(0.0, reach * reach - half * half));
     const double chord = std::hypot(x1 - x0, y1 - y0);
@@ -104,7 +104,8 @@ bool Interpreter::Arc(const LineWords& w, const LineCodes& c) {
     const double difference = std::fabs(r0 - r1);
     if (difference > 100 * kRadiusDifference ||
         (difference > kRadiusDifference && difference / std::max(r0, r1) > kRadiusDifferenceShare))
-      return Fail("az ív kezdő- és végpontjának sugara eltér: " + N4(r0) + " és " + N4(r1) + " mm");
+      return Fail("az ív kezdő- és végpontjának sugara eltér: " + FormatFloat4(r0) + " és " +
+                  FormatFloat4(r1) + " mm");
   }
   return EmitArc(to, cx, cy, clockwise, static_cast<int>(turns));
 }

@@ -28,7 +28,7 @@ namespace verlo::toolpath {
 // allocating without end: each is reported as an error when reached.
 struct ReadLimits {
   size_t maxMoves = 2'000'000;
-  long long maxExecutedLines = 20'000'000;
+  long long maxExecutedLines = 10'000'000;
   int maxCallDepth = 32;  // subprograms calling subprograms
 };
 

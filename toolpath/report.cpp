@@ -1,5 +1,6 @@
 #include "toolpath/report.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "gcode/numbers.h"
@@ -25,6 +26,7 @@ void Extents(std::vector<std::string>& out, const Box& box, const std::string& s
 
 std::string FormatDuration(double seconds) {
   if (!std::isfinite(seconds) || seconds < 0) seconds = 0;
+  seconds = std::min(seconds, 1e12);  // some 30 000 years
   const long long whole = std::llround(seconds);
   const long long h = whole / 3600, m = whole / 60 % 60, s = whole % 60;
   const auto two = [](long long v) { return (v < 10 ? "0" : "") + std::to_string(v); };

@@ -22,6 +22,12 @@ void Put(std::string& out, double v) {
   out.append(buffer, r.ptr);
 }
 
+// A count from a double of any size (NaN as `low`).
+int Clamped(double v, int low, int high) {
+  if (!(v > low)) return low;
+  return v < high ? static_cast<int>(v) : high;
+}
+
 std::string Num(double v) {
   std::string s;
   Put(s, v);
@@ -107,17 +113,19 @@ void Draw(Pen& pen, const View& v, const Vec3& start, const Move& m) {
   if (!v.top) {  // the front view sees a helix from the side: sampled
     // A point every 5° or every 2 px along the arc, whichever is fewer.
     const double pixels = MoveLength(start, m) * v.scale;
-    const int n = std::clamp(
-        std::min(static_cast<int>(std::fabs(sweep) / (kPi / 36)), static_cast<int>(pixels / 2)) + 1,
-        2, 20000);
+    const int n = Clamped(std::min(std::fabs(sweep) / (kPi / 36), pixels / 2) + 1, 2, 20000);
     for (int i = 1; i <= n; ++i) pen.LineTo(v, PointOnMove(start, m, static_cast<double>(i) / n));
     return;
   }
   // In the top view: SVG arcs of at most a quarter turn each. Y points down
   // on the page, so a counter-clockwise arc sweeps the page's negative way.
-  const int pieces = std::max(1, static_cast<int>(std::ceil(std::fabs(sweep) / (kPi / 2) - 1e-9)));
+  // Turns beyond the last hundred lie under the ones drawn.
+  const double quarters = std::ceil(std::fabs(sweep) / (kPi / 2) - 1e-9);
+  const int pieces = Clamped(quarters, 1, 400);
+  const double from = quarters > pieces ? 1 - pieces / quarters : 0;
+  if (from > 0) pen.LineTo(v, PointOnMove(start, m, from));
   for (int i = 1; i <= pieces; ++i) {
-    const double t = static_cast<double>(i) / pieces;
+    const double t = from + (1 - from) * i / pieces;
     const Vec3 p = PointOnMove(start, m, t);
     const double r = std::hypot(p.x - m.cx, p.y - m.cy) * v.scale;
     pen.d += 'A';
@@ -205,9 +213,7 @@ void DrawView(std::string& out, const Toolpath& path, const View& v, const Layou
   const Move* lastHole = nullptr;
   const double span = zTop - zBottom;
   const auto bucket = [&](double z) {
-    return span > 1e-9 ? std::clamp(static_cast<int>((zTop - z) / span * kDepthColours), 0,
-                                    kDepthColours - 1)
-                       : 0;
+    return span > 1e-9 ? Clamped((zTop - z) / span * kDepthColours, 0, kDepthColours - 1) : 0;
   };
   for (size_t i = 0; i < path.moves.size(); ++i) {
     const Move& m = path.moves[i];
