@@ -75,11 +75,9 @@ TEST(ToolpathFibonacci, FormulaProgramCutsWhatTheExplicitOneCuts) {
       const toolpath::Move &a = formulaCuts[i], &b = explicitCuts[i];
       ASSERT_EQ(a.kind, b.kind);
       EXPECT_EQ(a.clockwise, b.clockwise);
-      // Both write four decimals, the radii summed from them exactly.
-      const double tolerance = 1e-4 * std::max(1.0, std::fabs(b.end.x) / 1e4);
       const double d[] = {a.end.x - b.end.x, a.end.y - b.end.y, a.end.z - b.end.z,
                           a.cx - b.cx,       a.cy - b.cy,       a.feed - b.feed};
-      for (double v : d) EXPECT_NEAR(v, 0, tolerance);
+      for (double v : d) EXPECT_NEAR(v, 0, 1e-4);
     }
   }
 }

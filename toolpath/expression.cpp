@@ -257,7 +257,7 @@ bool PlainNumber(const std::string& text, size_t& pos, Value& out) {
     }
     ++end;
   }
-  if (end == first || end - pos > 40 ||
+  if (end == first || (end == first + 1 && point) || end - pos > 40 ||
       (end < text.size() &&
        (text[end] == ',' || text[end] == '[' || text[end] == '#' || text[end] == '.')))
     return false;
