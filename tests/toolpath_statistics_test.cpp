@@ -181,8 +181,9 @@ TEST(ToolpathStatistics, ReportLines) {
 
 TEST(ToolpathStatistics, PreviewIsWellFormedXml) {
   EXPECT_EQ(XmlProblem(toolpath::PreviewSvg({})), "");
-  const std::string svg = toolpath::PreviewSvg(Read(ListingLines(
-      "G10 L2 P6 X5\nG59\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG2 X0 Y0 I3 J0 P2\nG83 X2 Z-3 R1 Q1\nG54\nG0 X0")));
+  const std::string svg =
+      toolpath::PreviewSvg(Read(ListingLines("G10 L2 P6 X5\nG59\nG0 X0 Y0 Z5\nG1 Z-1 F100\nG2 X0 "
+                                             "Y0 I3 J0 P2\nG83 X2 Z-3 R1 Q1\nG54\nG0 X0")));
   EXPECT_EQ(XmlProblem(svg), "");
   for (const char* part : {"G54", "G59", "<circle", "stroke-dasharray", " 0 0 1 "})
     EXPECT_NE(svg.find(part), std::string::npos) << part;
