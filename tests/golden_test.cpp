@@ -5,7 +5,8 @@
 // status (`status`); a missing stderr, stdout or status file means none and 0.
 // VERLO_UPDATE_GOLDEN=1 rewrites the expected files from the program's output,
 // for review with git diff. Every listing is also read by LinuxCNC's rs274,
-// unless the case folder holds a file `no-interpreter` saying why not.
+// unless the case folder holds a file `no-interpreter` saying why not, and
+// our own reader (toolpath/) must make the same moves of it as rs274 does.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -19,6 +20,8 @@
 #include "gcode/encoding.h"
 #include "support/rs274_trace.h"
 #include "support/run_program.h"
+#include "support/toolpath_compare.h"
+#include "toolpath/reader.h"
 
 namespace verlo {
 namespace {
@@ -115,13 +118,20 @@ TEST_P(Golden, Case) {
     EXPECT_TRUE(tap == expectedTap)
         << "listing differs at " << FirstDifference(expectedTap, tap, true);
   }
-  if (wrote && !fs::exists(dir / "no-interpreter") && test::Rs274Available()) {
-    // A listing of a series has no program end of its own.
-    std::vector<std::string> program = SplitLines(Local8BitToUtf8(tap));
-    if (program.empty() || (program.back() != "M30" && program.back() != "M2"))
-      program.push_back("M30");
+  if (!wrote) return;
+  // A listing of a series has no program end of its own.
+  std::vector<std::string> program = SplitLines(Local8BitToUtf8(tap));
+  if (program.empty() || (program.back() != "M30" && program.back() != "M2"))
+    program.push_back("M30");
+  const toolpath::ReadResult read = toolpath::ReadToolpath(program);
+  EXPECT_TRUE(read.Ok()) << "the reader refuses the listing: " << read.error->Text();
+  if (!fs::exists(dir / "no-interpreter") && test::Rs274Available()) {
     const test::Trace trace = test::RunRs274(program);
     EXPECT_TRUE(trace.ok) << "rs274 refuses the listing: " << trace.error;
+    if (trace.ok && read.Ok()) {
+      const std::string difference = test::DifferenceFromRs274(read.path, trace);
+      EXPECT_TRUE(difference.empty()) << "the reader and rs274 differ at " << difference;
+    }
   }
 }
 

@@ -162,6 +162,7 @@ void ParseMoves(Trace& trace) {
   Point at;  // current point, G54 frame
   double g5x[3] = {0, 0, 0}, g92[3] = {0, 0, 0};
   Move::Plane plane = Move::XY;
+  double feedRate = 0;
   while (std::getline(in, line)) {
     const size_t n = line.find('N');
     const size_t open = line.find('(');
@@ -180,6 +181,15 @@ void ParseMoves(Trace& trace) {
                                                      : Move::XY;
       continue;
     }
+    if (name == "SET_FEED_RATE") {
+      feedRate = std::strtod(args.c_str(), nullptr);
+      continue;
+    }
+    if (name == "DWELL" || name == "CHANGE_TOOL") {
+      trace.events.push_back({name == "DWELL" ? Event::Dwell : Event::ToolChange,
+                              trace.moves.size(), std::strtod(args.c_str(), nullptr), lineNo});
+      continue;
+    }
     if (name == "SET_G5X_OFFSET" || name == "SET_G92_OFFSET") {
       const std::vector<double> v = Numbers(args);
       const bool g5 = name == "SET_G5X_OFFSET";
@@ -196,6 +206,7 @@ void ParseMoves(Trace& trace) {
 
     Move m;
     m.lineNo = lineNo;
+    m.feed = feedRate;
     m.startX = at.x;
     m.startY = at.y;
     m.startZ = at.z;

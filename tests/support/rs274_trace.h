@@ -27,17 +27,28 @@ struct Move {
   int rotation = 0;  // arcs: as rs274 prints it; > 0 counterclockwise in the plane, < 0
                      // clockwise, |rotation| - 1 extra full turns
   double startX = 0, startY = 0, startZ = 0;  // the first move starts at rs274's 0 0 0
-  int lineNo = 0;  // 1-based index into the program lines; 0 when not known
+  int lineNo = 0;   // 1-based index into the program lines; 0 when not known
+  double feed = 0;  // the feed rate in force (SET_FEED_RATE)
 
   Point Start() const { return {startX, startY, startZ}; }
   Point End() const { return {x, y, z}; }
   bool Cuts() const { return kind != Traverse; }
 };
 
+// A call that makes no move: a dwell (DWELL, seconds as rs274 reads P) or a
+// tool change (CHANGE_TOOL), after `movesBefore` moves.
+struct Event {
+  enum Kind { Dwell, ToolChange } kind = Dwell;
+  size_t movesBefore = 0;
+  double value = 0;  // dwell: P; tool change: the tool
+  int lineNo = 0;
+};
+
 struct Trace {
   bool ok = false;
   std::string error;  // the interpreter's message and the offending line
   std::vector<Move> moves;
+  std::vector<Event> events;
   std::string raw;  // rs274's canonical call listing
 };
 
