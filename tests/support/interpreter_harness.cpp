@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tests/support/toolpath_compare.h"
+#include "toolpath/reader.h"
+
 namespace verlo::test {
 namespace {
 
@@ -72,6 +75,16 @@ const std::vector<Pass> kDepthPasses = {{"-2", ""},  {"-3,7", "0,6"}, {"-2", "0,
 Trace Interpret(const Lines& lines) {
   Trace trace = RunRs274(lines);
   EXPECT_TRUE(trace.ok) << trace.error << "\nprogram:\n" << ProgramText(lines);
+  // Our own reader makes the same moves of every program rs274 runs.
+  if (trace.ok) {
+    const toolpath::ReadResult read = toolpath::ReadToolpath(lines);
+    if (!read.Ok())
+      ADD_FAILURE() << "the reader refuses: " << read.error->Text() << "\nprogram:\n"
+                    << ProgramText(lines);
+    else if (const std::string d = DifferenceFromRs274(read.path, trace); !d.empty())
+      ADD_FAILURE() << "the reader and rs274 differ at " << d << "\nprogram:\n"
+                    << ProgramText(lines);
+  }
   return trace;
 }
 
