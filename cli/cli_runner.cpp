@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "accumulate/editor.h"
+#include "cli/cli_preview.h"
 #include "cli/page_controls.h"
 #include "gcode/numbers.h"
 #include "platform/app_name.h"
@@ -37,6 +38,7 @@ std::string CliHelp() {
   return "Usage: verlo-gcode PAGE [ACTION ...] [PAGE [ACTION ...] ...] [-o FILE]\n"
          "       verlo-gcode PAGE [ACTION ...] --controls\n"
          "       verlo-gcode --accumulate PAGE [ACTION ...] ... [--joined] [-o FILE]\n"
+         "       verlo-gcode --read FILE.tap (--stats | --preview FILE.svg) [LIMITS]\n"
          "       verlo-gcode --help\n"
          "\n"
          "Drives wizard pages of VERLO varázslók as the window does and prints the\n"
@@ -69,6 +71,14 @@ std::string CliHelp() {
          "-o FILE     write the listing to FILE as the window saves it (Windows-1250,\n"
          "            CR LF) instead of printing it. FILE may hold no line break or\n"
          "            other control character.\n"
+         "--stats     print the listing's statistics, machining-time estimate and\n"
+         "            warnings (\"Name: value\" lines) instead of the listing.\n"
+         "--preview FILE.svg  write the top (XY) and front (XZ) views of the path.\n"
+         "--read FILE.tap     read a saved listing instead of driving a page (as the\n"
+         "            reader does everywhere: from rest at X0 Y0 Z0 of G54, no feed);\n"
+         "            one it cannot read exits 1 with its \"N. sor: ...\" line.\n"
+         "LIMITS      the machine the estimate assumes: --rapid MM_PER_MIN (5000),\n"
+         "            --accel MM_PER_S2 (500), --junction MM (0,01), --tool-change S (0).\n"
          "\n"
          "The listing goes to standard output, one line each, when the last create\n"
          "wrote its program. Every message box is printed on standard error as\n"
@@ -98,6 +108,7 @@ struct Command {
   std::vector<PageRun> pages;
   std::string outputFile;
   bool listControls = false, accumulate = false, joined = false, help = false;
+  PreviewRequest preview;
 };
 
 Command ParseCommand(const std::vector<std::string>& args) {
@@ -115,6 +126,7 @@ Command ParseCommand(const std::vector<std::string>& args) {
       c.joined = true;
     } else if (a == "--help" || a == "-h") {
       c.help = true;
+    } else if (TakePreviewOption(args, i, c.preview)) {
     } else if (const PageEntry* entry = FindCliPage(a)) {
       c.pages.push_back({entry, {}});
     } else if (c.pages.empty()) {
@@ -125,7 +137,13 @@ Command ParseCommand(const std::vector<std::string>& args) {
       throw UsageError("unknown action '" + a + "'; actions: NAME=VALUE, holes=..., create, clear");
     }
   }
-  if (!c.help && c.pages.empty()) throw UsageError("no page given; valid pages: " + PageNames());
+  if (!c.preview.readFile.empty()) {
+    if (!c.pages.empty() || c.accumulate || c.listControls || !c.outputFile.empty())
+      throw UsageError("--read takes no page, --accumulate, --controls or -o");
+    if (!c.preview.Any()) throw UsageError("--read needs --stats or --preview");
+  }
+  if (!c.help && c.pages.empty() && c.preview.readFile.empty())
+    throw UsageError("no page given; valid pages: " + PageNames());
   if (c.joined && !c.accumulate) throw UsageError("--joined needs --accumulate");
   return c;
 }
@@ -211,6 +229,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       messages.Show(kFileNameRefusal, kWarningCaption);
       return kCliError;
     }
+    if (!c.preview.readFile.empty()) {
+      what = "the statistics";
+      return PreviewListing(ReadListingFile(files, c.preview.readFile), 0, c.preview, out, err,
+                            files);
+    }
     shell.accumulate = c.accumulate ? 1 : 0;
     for (const PageRun& run : c.pages) {
       pages.push_back(std::make_unique<PageHost>(*run.entry, context, shell));
@@ -223,10 +246,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     status = Result(c, pages.back()->Page(), steps, messages, err, lines);
     if (status != kCliWrote) return status;
-    if (!c.outputFile.empty()) {
-      files.WriteFile(c.outputFile, SavedText(lines), Links::Follow);
-      return kCliWrote;
+    if (!c.outputFile.empty()) files.WriteFile(c.outputFile, SavedText(lines), Links::Follow);
+    if (c.preview.Any()) {
+      what = "the statistics";
+      const double tool = c.joined ? 0 : static_cast<double>(pages.back()->Page().ToolDiameter());
+      const int shown = PreviewListing(lines, tool, c.preview, out, err, files);
+      if (shown != kCliWrote || c.preview.stats) return shown;
     }
+    if (!c.outputFile.empty()) return kCliWrote;
   } catch (const UsageError& e) {
     err << "verlo-gcode: " << e.what() << "\n";
     return kCliError;

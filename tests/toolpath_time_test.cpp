@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
+#include "gcode/encoding.h"
 #include "tests/support/toolpath_compare.h"
+#include "toolpath/geometry.h"
 #include "toolpath/planner.h"
 #include "toolpath/reader.h"
 #include "toolpath/report.h"
@@ -81,6 +85,44 @@ TEST(ToolpathTime, ClosedFormCases) {
                 estimate.cutting + estimate.rapids + estimate.dwells + estimate.toolChanges, 1e-9);
     ASSERT_EQ(estimate.moveEnds.size(), read.path.moves.size());
     EXPECT_NEAR(estimate.moveEnds.back(), estimate.total, 1e-9);
+  }
+}
+
+// Each page's default program against two sums worked out move by move: no
+// faster than every move at its full speed without a stop, no slower than
+// every move from rest to rest (at its feed, and on an arc at most the speed
+// its radius allows).
+TEST(ToolpathTime, EveryPagesDefaultProgramLiesBetweenItsBounds) {
+  for (const char* page : {"fibonacci", "circular-pocket", "rectangle-pocket", "cut-circle",
+                           "cut-rectangle", "drill-circle", "thread-milling"}) {
+    SCOPED_TRACE(page);
+    std::ifstream in(std::string(VERLO_SOURCE_DIR) + "/tests/golden/" + page +
+                     "/defaults/expected.tap");
+    const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const toolpath::ReadResult read =
+        toolpath::ReadToolpath(test::ListingLines(Local8BitToUtf8(saved)));
+    ASSERT_TRUE(read.Ok() && !read.path.moves.empty());
+    const MachineLimits limits;
+    double fastest = 0, slowest = 0;
+    for (size_t i = 0; i < read.path.moves.size(); ++i) {
+      const toolpath::Move& m = read.path.moves[i];
+      const toolpath::Vec3 from = read.path.StartOf(i);
+      const double length = toolpath::MoveLength(from, m);
+      double v = (m.kind == toolpath::MoveKind::Rapid ? limits.rapidRate : m.feed) / 60;
+      if (m.kind == toolpath::MoveKind::Arc)
+        v = std::min(v, std::sqrt(limits.acceleration * toolpath::StartRadius(from, m)));
+      const double wait = m.kind == toolpath::MoveKind::Dwell ? m.seconds : 0;
+      if (length <= 0) {
+        fastest += wait;
+        slowest += wait;
+        continue;
+      }
+      fastest += length / v;
+      slowest += length < v * v / kA ? 2 * std::sqrt(length / kA) : Trapezoid(length, v);
+    }
+    const double total = toolpath::EstimateTime(read.path, limits).total;
+    EXPECT_GE(total, fastest - 1e-9);
+    EXPECT_LE(total, slowest + 1e-9);
   }
 }
 

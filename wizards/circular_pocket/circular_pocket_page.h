@@ -18,6 +18,7 @@ class TFrame3 : public CreatePage {
   void ComputePath() override;
   void WriteComments() override;
   void WriteProgram() override;
+  long double ToolDiameter() const override { return v_.toolDiameter; }
   void ScrollBar1Change();
 
   // The derived path values.

@@ -86,6 +86,9 @@ class WizardPage {
   virtual bool LastCreateWrote() const { return false; }
   // Why the listing must not be saved or sent on its own; empty when it may.
   virtual std::string SendRefusal() const { return {}; }
+  // The diameter of the tool the page's last reading accepted, which the
+  // preview draws the path with; 0 where the page names none.
+  virtual long double ToolDiameter() const { return 0; }
   // The page's working values as the About box's variable dump lists them;
   // none on most pages.
   virtual std::vector<std::string> Variables() const { return {}; }

@@ -16,6 +16,7 @@ class TFrame5 : public CreatePage {
   void ComputePath() override;
   void WriteComments() override;
   void WriteProgram() override;
+  long double ToolDiameter() const override { return v_.toolDiameter; }
 
   const MillingValues& Values() const { return v_; }
 

@@ -18,6 +18,7 @@ class TFrame7 : public CreatePage {
   void ComputePath() override;
   void WriteComments() override;
   void WriteProgram() override;
+  long double ToolDiameter() const override { return v_.toolDiameter; }
 
   const MillingValues& Values() const { return v_; }
 

@@ -25,6 +25,7 @@ class TFrame8 : public CreatePage, private HoleSelectorEvents {
   void ComputePath() override;
   void WriteComments() override;
   void WriteProgram() override;
+  long double ToolDiameter() const override { return v_.u8_sz_; }
   void RadioGroup1Click();
 
   const DrillValues& Values() const { return v_; }

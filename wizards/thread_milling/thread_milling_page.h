@@ -52,6 +52,7 @@ class TFrame11 : public CreatePage {
   void ComputePath() override;
   void WriteComments() override;
   void WriteProgram() override;
+  long double ToolDiameter() const override { return v_.m.toolDiameter; }
 
   const ThreadValues& Values() const { return v_; }
   const ThreadPath& Path() const { return path_; }
