@@ -49,10 +49,18 @@ std::string Listing::Text() const {
   return out;
 }
 
-std::string EmitterLine(const std::string& line) {
+std::string EmitterLine(std::string line) {
+  // Printable ASCII, as nearly every line is: one character a byte.
+  size_t i = 0;
+  for (; i < line.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(line[i]);
+    if (c < 0x20 || c >= 0x7F) break;
+    if (c == ',' && i < 40) line[i] = '.';
+  }
+  if (i == line.size()) return line;
   // A line break or other control character typed into a field and quoted in
   // a comment must not split or corrupt the line.
-  std::string out = ControlCharactersAsSpaces(line);
+  std::string out = HasControlCharacter(line) ? ControlCharactersAsSpaces(line) : std::move(line);
   size_t chars = 0;
   for (size_t i = 0; i < out.size() && chars < 40; ++i) {
     const unsigned char c = static_cast<unsigned char>(out[i]);
@@ -63,8 +71,8 @@ std::string EmitterLine(const std::string& line) {
   return out;
 }
 
-void Emit(Listing& listing, const std::string& line) {
-  listing.Add(EmitterLine(line));
+void Emit(Listing& listing, std::string line) {
+  listing.Add(EmitterLine(std::move(line)));
 }
 
 std::string SavedText(const std::vector<std::string>& lines) {

@@ -29,8 +29,8 @@ class Listing {
 // The line emitter: every control character becomes a space, then every ","
 // among the first 40 characters becomes "."; commas further on stay.
 // Characters are counted, not bytes (UTF-8).
-std::string EmitterLine(const std::string& line);
-void Emit(Listing& listing, const std::string& line);
+std::string EmitterLine(std::string line);
+void Emit(Listing& listing, std::string line);
 
 // The listing as saved: lines in the local 8-bit code page, each ended by CR LF.
 std::string SavedText(const std::vector<std::string>& lines);

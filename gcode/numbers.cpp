@@ -1,11 +1,14 @@
 #include "gcode/numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <locale>
 #include <sstream>
+
+#include "gcode/decimal_digits.h"
 
 namespace verlo {
 namespace {
@@ -54,6 +57,13 @@ std::string NormaliseFloat(const std::string& t) {
 // The value's first significant decimal digits (rounded by the C library)
 // and its decimal exponent.
 void DecimalDigits(long double v, int significant, std::string& digits, int& exponent) {
+  if (significant == 18) {
+    char exact[18];
+    if (ExactDigits18(v, exact, exponent)) {
+      digits.assign(exact, 18);
+      return;
+    }
+  }
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.*Le", significant - 1, v);  // d.ddd...e±x
   digits.clear();
@@ -111,39 +121,104 @@ int StrToInt(const std::string& text) {
   return static_cast<int>(value);
 }
 
+namespace {
+
+// The fixed form straight from the 18 digits, where they reach one decimal
+// beyond the asked ones: the magnitude in units of the last decimal, rounded
+// half away from zero on the next digit.
+bool FastFixed(long double value, int decimals, char separator, std::string& out) {
+  if (decimals > 8) return false;
+  static const unsigned long long kTen[] = {1ULL,
+                                            10ULL,
+                                            100ULL,
+                                            1000ULL,
+                                            10000ULL,
+                                            100000ULL,
+                                            1000000ULL,
+                                            10000000ULL,
+                                            100000000ULL,
+                                            1000000000ULL,
+                                            10000000000ULL,
+                                            100000000000ULL,
+                                            1000000000000ULL,
+                                            10000000000000ULL,
+                                            100000000000000ULL,
+                                            1000000000000000ULL,
+                                            10000000000000000ULL,
+                                            100000000000000000ULL,
+                                            1000000000000000000ULL};
+  unsigned long long q = 0;
+  int exponent = 0;
+  if (value == 0) {
+    q = 0;
+  } else if (!ExactDigits18(std::fabs(value), q, exponent)) {
+    return false;
+  }
+  const int drop = 17 - exponent - (decimals + 1);  // digits below the deciding one
+  if (value != 0 && (drop < 0 || drop > 18)) return false;
+  if (value != 0) {
+    const unsigned long long u = q / kTen[drop];
+    q = u / 10 + (u % 10 >= 5 ? 1 : 0);
+  }
+  char buf[48];
+  int n = 0;
+  const unsigned long long whole = q / kTen[decimals], part = q % kTen[decimals];
+  if (std::signbit(value) && q != 0) buf[n++] = '-';
+  char rev[24];
+  int w = 0;
+  for (unsigned long long x = whole; w == 0 || x != 0; x /= 10)
+    rev[w++] = static_cast<char>('0' + x % 10);
+  while (w > 0) buf[n++] = rev[--w];
+  if (decimals > 0) {
+    buf[n++] = separator;
+    for (int i = decimals - 1; i >= 0; --i) buf[n++] = static_cast<char>('0' + part / kTen[i] % 10);
+  }
+  out.assign(buf, static_cast<size_t>(n));
+  return true;
+}
+
+}  // namespace
+
 std::string FormatFixed(long double value, int decimals, char separator) {
   if (!std::isfinite(value)) return SpecialText(value);
+  std::string fast;
+  if (FastFixed(value, decimals, separator, fast)) return fast;
   const bool negative = std::signbit(value);
   std::string digits;
   int exponent = 0;
   DecimalDigits(std::fabs(value), 18, digits, exponent);
-  // Fixed digits: the integer part and one decimal more than asked (it decides).
-  std::string intPart, frac;
-  for (int pos = exponent; pos >= 0; --pos) {
+  const int count = static_cast<int>(digits.size());
+  // The integer part (at least one digit) and one decimal more than asked,
+  // which decides the rounding.
+  std::string all;
+  all.reserve(static_cast<size_t>(std::max(exponent, 0) + decimals + 2));
+  for (int pos = std::max(exponent, 0); pos >= -(decimals + 1); --pos) {
     const int idx = exponent - pos;
-    intPart += (idx >= 0 && idx < static_cast<int>(digits.size())) ? digits[idx] : '0';
+    all += idx >= 0 && idx < count ? digits[static_cast<size_t>(idx)] : '0';
   }
-  if (intPart.empty()) intPart = "0";
-  for (int k = 1; k <= decimals + 1; ++k) {
-    const int idx = exponent + k;  // digit for 10^-k
-    frac += (idx >= 0 && idx < static_cast<int>(digits.size())) ? digits[idx] : '0';
-  }
-  std::string all = intPart + frac.substr(0, static_cast<size_t>(decimals));
-  if (frac.back() >= '5') {  // half away from zero: the magnitude rounds up
+  const bool up = all.back() >= '5';  // half away from zero: the magnitude rounds up
+  all.pop_back();
+  if (up) {
     int i = static_cast<int>(all.size()) - 1;
-    while (i >= 0 && all[i] == '9') all[i--] = '0';
+    while (i >= 0 && all[static_cast<size_t>(i)] == '9') all[static_cast<size_t>(i--)] = '0';
     if (i >= 0)
-      ++all[i];
+      ++all[static_cast<size_t>(i)];
     else
       all.insert(all.begin(), '1');
   }
-  const size_t d = static_cast<size_t>(decimals);
-  std::string ip = all.substr(0, all.size() - d);
-  const std::string fp = all.substr(all.size() - d);
-  const size_t nz = ip.find_first_not_of('0');
-  ip = nz == std::string::npos ? "0" : ip.substr(nz);
-  const bool zero = ip == "0" && fp.find_first_not_of('0') == std::string::npos;
-  return (negative && !zero ? "-" : "") + ip + (d ? std::string(1, separator) + fp : "");
+  const size_t d = static_cast<size_t>(decimals), ipEnd = all.size() - d;
+  size_t ipStart = 0;
+  while (ipStart + 1 < ipEnd && all[ipStart] == '0') ++ipStart;
+  const bool zero = all.find_first_not_of('0') == std::string::npos;
+  std::string out;
+  out.reserve(all.size() - ipStart + 2);
+  if (negative && !zero) out += '-';
+  out.append(all, ipStart, ipEnd - ipStart);
+  if (d) {
+    out += separator;
+    out.append(all, ipEnd, d);
+  }
+  return out;
 }
 
 std::string FormatFloat4(long double value, char separator) {

@@ -28,8 +28,15 @@ bool IsControlCharacter(uint32_t cp) {
 }
 
 bool HasControlCharacter(const std::string& utf8) {
+  size_t i = 0;
+  // Printable ASCII, the bulk of every listing, needs no decoding.
+  for (; i < utf8.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    if (c < 0x20 || c == 0x7F) return true;
+    if (c >= 0x80) break;
+  }
   size_t length = 0;
-  for (size_t i = 0; i < utf8.size(); i += length)
+  for (; i < utf8.size(); i += length)
     if (IsControlCharacter(Decode(utf8, i, length))) return true;
   return false;
 }

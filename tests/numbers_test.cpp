@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+#include "gcode/decimal_digits.h"
+
 namespace verlo {
 namespace {
 
@@ -104,6 +111,34 @@ TEST(FloatToStr, RoundsFifteenDigitTiesAwayFromZero) {
   EXPECT_EQ(FloatToStr(StrToFloat("9,99999999999999") + 0.000000000000005L), "10");
   EXPECT_EQ(Round15(0.1L + 0.2L), Round15(0.3L));
   EXPECT_EQ(Round15(3 * StrToFloat("0,4")), StrToFloat("1,2"));
+}
+
+// The digits the number forms round from, computed in integers, are the C
+// library's to the last digit: over every binary exponent of the range, the
+// page-like values of four decimals and their thirds, and the powers of ten
+// with their neighbours.
+TEST(ExactDigits18, TheCLibrarysDigits) {
+  std::mt19937_64 random(20261209);
+  std::vector<long double> values;
+  for (int i = 0; i < 100000; ++i) {
+    values.push_back(ldexpl(static_cast<long double>(random() | (1ULL << 63)),
+                            -64 - static_cast<int>(random() % 47) + 24));
+    const long double typed = static_cast<long double>(random() % 10000000000ULL) / 10000;
+    values.insert(values.end(), {typed, typed / 3});
+  }
+  for (int e = -5; e < 7; ++e)
+    for (long double p : {powl(10, e), nextafterl(powl(10, e), 0), nextafterl(powl(10, e), 1e9L)})
+      values.push_back(p);
+  for (const long double v : values) {
+    char digits[18];
+    int exponent = 0;
+    if (!ExactDigits18(v, digits, exponent)) continue;
+    char c[64];
+    std::snprintf(c, sizeof c, "%.17Le", v);
+    const std::string expected = std::string(1, c[0]) + std::string(c + 2, 17) + "e" +
+                                 std::to_string(std::atoi(std::strchr(c, 'e') + 1));
+    ASSERT_EQ(std::string(digits, 18) + "e" + std::to_string(exponent), expected) << c;
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gcode/listing.h"
@@ -104,7 +105,7 @@ class WizardPage {
   void Message(const std::string& text, const std::string& caption) {
     messages_.Show(text, caption);
   }
-  void Line(const std::string& line) { Emit(memo_, line); }
+  void Line(std::string line) { Emit(memo_, std::move(line)); }
 
   PageContext& context_;
   MessageBox& messages_;
