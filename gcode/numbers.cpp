@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -89,10 +90,18 @@ long double StrToFloat(const std::string& text) {
   long double value = 0;
   bool ok = !norm.empty();
   if (ok) {
+    // Correctly rounded whatever the process's locale.
+#if defined(__cpp_lib_to_chars)
+    const char* end = norm.data() + norm.size();
+    const char* begin = norm.data() + (norm[0] == '+' ? 1 : 0);  // a sign it does not take
+    const std::from_chars_result r = std::from_chars(begin, end, value);
+    ok = r.ec == std::errc() && r.ptr == end && std::isfinite(value);
+#else
     std::istringstream in(norm);
     in.imbue(std::locale::classic());
     in >> value;
     ok = !in.fail() && std::isfinite(value);
+#endif
   }
   if (!ok) throw ConvertError("'" + text + "' is not a valid floating point value");
   return value;
@@ -278,7 +287,23 @@ std::string PlainWord(long double value) {
 
 long double Round15(long double value) {
   if (!std::isfinite(value)) return value;
-  return StrToFloat(FloatToStr(value, '.'));
+  if (value == 0) return 0;
+  // The 15 digits the plain form shows, as one integer over a power of ten:
+  // both are exact in the extended format, so one division rounds as
+  // reading the text back would.
+  unsigned long long q = 0;
+  int exponent = 0;
+  if (!ExactDigits18(std::fabs(value), q, exponent)) return StrToFloat(FloatToStr(value, '.'));
+  unsigned long long d = q / 1000 + ((q / 100) % 10 >= 5 ? 1 : 0);
+  if (d == 1000000000000000ULL) {
+    d /= 10;
+    ++exponent;
+  }
+  const int k = 14 - exponent;
+  long double power = 1;
+  for (int i = 0; i < (k < 0 ? -k : k); ++i) power *= 10;
+  const long double magnitude = k >= 0 ? d / power : d * power;
+  return value < 0 ? -magnitude : magnitude;
 }
 
 std::string IntToStr(long long value) {

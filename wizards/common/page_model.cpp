@@ -1,5 +1,7 @@
 #include "wizards/common/page_model.h"
 
+#include <string_view>
+
 namespace verlo {
 
 std::string Control::ValueText() const {
@@ -36,13 +38,13 @@ bool UserSettable(const Control& c) {
   return false;
 }
 
-Control* WizardPage::Find(const std::string& name) const {
-  for (Control* c : order_)
-    if (c->name == name) return c;
-  return nullptr;
+Control* WizardPage::Find(const char* name) const {
+  const auto it = controls_.find(std::string_view(name));
+  // The controls are the page's own; the look-up itself changes nothing.
+  return it == controls_.end() ? nullptr : const_cast<Control*>(&it->second);
 }
 
-Control& WizardPage::Get(const std::string& name) const {
+Control& WizardPage::Get(const char* name) const {
   if (Control* c = Find(name)) return *c;
   throw MissingControl(name);
 }

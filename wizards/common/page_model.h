@@ -70,9 +70,11 @@ class WizardPage {
 
   const std::vector<Control*>& Controls() const { return order_; }
   // The control of this name, or null.
-  Control* Find(const std::string& name) const;
+  Control* Find(const std::string& name) const { return Find(name.c_str()); }
+  Control* Find(const char* name) const;
   // The control of this name; MissingControl when there is none.
-  Control& Get(const std::string& name) const;
+  Control& Get(const std::string& name) const { return Get(name.c_str()); }
+  Control& Get(const char* name) const;
   // The caption of a control, or of the edit whose caption label has this
   // name ("Label9"); empty when there is none.
   std::string CaptionOf(const std::string& name) const;
@@ -111,7 +113,7 @@ class WizardPage {
   MessageBox& messages_;
 
  private:
-  std::map<std::string, Control> controls_;
+  std::map<std::string, Control, std::less<>> controls_;  // looked up by any text
   std::vector<Control*> order_;
   std::map<std::string, std::function<void()>> handlers_;
   Listing memo_;
