@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian (as root, or through sudo).
 # --tests adds LinuxCNC's interpreter for the interpreter checks; --fuzz adds
-# clang 14 with its libFuzzer and sanitizer runtimes.
+# clang 14 with its libFuzzer and sanitizer runtimes; --bench Google
+# Benchmark and hyperfine.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libjpeg-dev libgtest-dev xvfb xauth)
 for arg in "$@"; do
   case "$arg" in
     --tests) packages+=(linuxcnc-uspace) ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    --bench) packages+=(libbenchmark-dev hyperfine) ;;
     *) echo "install-deps.sh: unknown option $arg" >&2 && exit 2 ;;
   esac
 done
